@@ -1,0 +1,149 @@
+#include "engine/MonitorLoop.h"
+
+#include "app/TextSource.h"
+#include "engine/ActionTable.h"
+#include "engine/LoopHost.h"
+#include "engine/PeriodTable.h"
+
+#include <exception>
+
+namespace vespera {
+
+MonitorLoop::MonitorLoop(WatchState& state, LoopHost& host, LoopSensors& sensors, const TextSource& texts)
+    : state_(state), host_(host), sensors_(sensors), texts_(texts) {}
+
+void MonitorLoop::setTime() {
+    state_.periodSeconds = periodSecondsForIndex(state_.periodIndex, state_.customSeconds);
+    state_.idleSeconds = 0;
+}
+
+void MonitorLoop::tick() {
+    const Conditions& on = state_.conditions;
+    if (!on.any())
+        host_.disarm(); // the rest of the tick still runs
+    try {
+        if (on.process)
+            host_.showProcessStatus();
+        else
+            host_.refreshSystemInfo();
+    } catch (const std::exception&) {
+        // the information panel is a courtesy; the watch goes on without it
+    }
+    updateActionTexts();
+    ++state_.idleSeconds;
+    updateCountdown();
+    buildStatusLine();
+    runBranches();
+    state_.inputSeen = false;
+}
+
+void MonitorLoop::updateActionTexts() {
+    const ActionKind kind = actionKindForIndex(state_.actionIndex, state_.hibernateEntry);
+    state_.actionShortText = texts_.lookupText(actionShortKey(kind));
+    state_.actionLongText = texts_.lookupText(actionLongKey(kind));
+}
+
+void MonitorLoop::updateCountdown() {
+    if (!state_.fullScreenCountdown || !state_.conditions.anyState())
+        return;
+    const int remaining = state_.periodSeconds - state_.idleSeconds;
+    if (remaining >= 1 && remaining <= 10)
+        host_.showCountdown(remaining);
+    else
+        host_.closeCountdown();
+}
+
+void MonitorLoop::buildStatusLine() {
+    const Conditions& on = state_.conditions;
+    state_.scheduleText.clear();
+    if (on.time)
+        state_.scheduleText = sensors_.scheduleDescription(state_.actionShortText);
+    const QString countdown = remainingText();
+    if (!on.time)
+        state_.statusLine = countdown;
+    else if (on.anyState())
+        state_.statusLine = state_.scheduleText + QStringLiteral("\r\n") + countdown;
+    else
+        state_.statusLine = state_.scheduleText;
+    state_.trayHint = state_.statusLine;
+}
+
+// Returns true when the tick fired; the branches after the one that fired do not run.
+bool MonitorLoop::runBranches() {
+    const Conditions& on = state_.conditions;
+    if (on.processor && stateBranch(Branch::Processor, state_.cpuThreshold < state_.cpuLoad, true, Dispatch::A))
+        return true;
+    if (on.process && stateBranch(Branch::Process, sensors_.processBusy(), false, Dispatch::A))
+        return true;
+    if (on.time && sensors_.scheduleMatches()) {
+        fire(Dispatch::A, state_.scheduleText + text("IDS_158") + state_.actionLongText);
+        return true;
+    }
+    if (on.input && stateBranch(Branch::Input, state_.inputSeen, false, Dispatch::B))
+        return true;
+    return on.network && stateBranch(Branch::Network, state_.netThreshold < state_.netLoad, false, Dispatch::B);
+}
+
+bool MonitorLoop::stateBranch(Branch branch, bool busy, bool withStatusInHint, Dispatch dispatch) {
+    if (busy)
+        resetCount(withStatusInHint);
+    if (!periodReached(branch))
+        return false;
+    fire(dispatch, text("IDS_158") + state_.actionLongText);
+    return true;
+}
+
+// With a period, the count must equal it. "Sofort" (period 0) fires at the first tick in which every
+// enabled state condition held, that is at the last enabled branch when none of them reset the count.
+bool MonitorLoop::periodReached(Branch branch) const {
+    if (state_.periodSeconds != 0)
+        return state_.idleSeconds == state_.periodSeconds;
+    if (state_.idleSeconds == 0)
+        return false;
+    const Conditions& on = state_.conditions;
+    switch (branch) {
+    case Branch::Processor:
+        return !on.process && !on.input && !on.network;
+    case Branch::Process:
+        return !on.input && !on.network;
+    case Branch::Input:
+        return !on.network;
+    case Branch::Network:
+        return true;
+    }
+    return false;
+}
+
+void MonitorLoop::resetCount(bool withStatusInHint) {
+    state_.idleSeconds = 0;
+    const QString countdown = remainingText();
+    state_.statusLine = state_.scheduleText + countdown;
+    const QString hint = text("IDS_102") + QString::number(state_.periodSeconds - state_.idleSeconds) +
+                         text("IDS_157") + state_.actionShortText;
+    state_.trayHint = withStatusInHint ? state_.statusLine + hint : hint;
+}
+
+QString MonitorLoop::remainingText() const {
+    return text("IDS_102") + QString::number(state_.periodSeconds - state_.idleSeconds) + text("IDS_103") +
+           state_.actionShortText;
+}
+
+void MonitorLoop::fire(Dispatch dispatch, const QString& statusLine) {
+    state_.statusLine = statusLine;
+    state_.trayHint = text("IDS_158") + state_.actionLongText;
+    host_.setCountdownText(QStringLiteral("0"));
+    host_.stopTick();
+    state_.idleSeconds = 0;
+    state_.periodSeconds = 0;
+    host_.runShutdownCommand();
+    host_.performAction(state_.actionName);
+    if (dispatch == Dispatch::A && actionKindForName(state_.actionName) == ActionKind::Hibernate) {
+        host_.stopTick();
+        state_.idleSeconds = 0;
+        state_.periodSeconds = DefaultPeriodSeconds;
+    }
+}
+
+QString MonitorLoop::text(const char* key) const { return texts_.lookupText(QString::fromLatin1(key)); }
+
+} // namespace vespera

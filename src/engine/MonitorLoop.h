@@ -1,0 +1,45 @@
+#pragma once
+
+#include "engine/WatchState.h"
+
+namespace vespera {
+
+class LoopHost;
+class LoopSensors;
+class TextSource;
+
+// The once-per-second evaluation of the armed watch: counts the seconds in which every enabled state
+// condition held, resets the count when one did not, builds the status line and the tray hint, and fires
+// the chosen action when the count reaches the period or the schedule's second has come.
+class MonitorLoop {
+public:
+    MonitorLoop(WatchState& state, LoopHost& host, LoopSensors& sensors, const TextSource& texts);
+
+    // One tick of the monitoring timer.
+    void tick();
+
+    // The period from the selector's entry, the count back to 0.
+    void setTime();
+
+private:
+    enum class Dispatch { A, B };
+    enum class Branch { Processor, Process, Input, Network };
+
+    bool runBranches();
+    bool stateBranch(Branch branch, bool busy, bool withStatusInHint, Dispatch dispatch);
+    bool periodReached(Branch branch) const;
+    void resetCount(bool withStatusInHint);
+    void fire(Dispatch dispatch, const QString& statusLine);
+    void updateActionTexts();
+    void updateCountdown();
+    void buildStatusLine();
+    QString remainingText() const;
+    QString text(const char* key) const;
+
+    WatchState& state_;
+    LoopHost& host_;
+    LoopSensors& sensors_;
+    const TextSource& texts_;
+};
+
+} // namespace vespera

@@ -1,0 +1,38 @@
+#include "platform/UserFolders.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace vespera {
+
+namespace {
+
+QString absoluteEnv(const char* name) {
+    const QString value = qEnvironmentVariable(name);
+    return QDir::isAbsolutePath(value) ? QDir::cleanPath(value) : QString();
+}
+
+} // namespace
+
+QString configFolder() {
+    const QString xdg = absoluteEnv("XDG_CONFIG_HOME");
+    return xdg.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : xdg;
+}
+
+QString runtimeFolder() {
+    const QString xdg = absoluteEnv("XDG_RUNTIME_DIR");
+    if (!xdg.isEmpty() && QFileInfo(xdg).isDir())
+        return xdg;
+    const QString own = QDir::tempPath() + QStringLiteral("/vespera-%1").arg(::getuid());
+    QDir().mkpath(own);
+    QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return own;
+}
+
+QString programFile() { return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath(); }
+
+QString programFolder() { return QFileInfo(programFile()).absolutePath(); }
+
+} // namespace vespera

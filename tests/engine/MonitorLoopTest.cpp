@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include "app/TextSource.h"
+#include "engine/LoopHost.h"
+#include "engine/MonitorLoop.h"
+#include "engine/PeriodTable.h"
+
+#include <QMap>
+#include <QStringList>
+
+using namespace vespera;
+
+namespace {
+
+class GermanTexts : public TextSource {
+public:
+    QString lookupText(const QString& key) const override {
+        static const QMap<QString, QString> rows = {
+            {"IDS_102", "In "},
+            {"IDS_103", " Sekunden wird Ihr PC "},
+            {"IDS_157", " Sekunden wird Ihr "},
+            {"IDS_158", "Fertig - "},
+            {"IDS_124", "ausgeschaltet!"},
+            {"IDS_125", "Ihr PC wird ausgeschaltet!"},
+            {"IDS_126", "in den Ruhezustand versetzt!"},
+            {"IDS_127", "Ihr PC wird in den Ruhezustand versetzt!"},
+            {"IDS_128", "in den Standby versetzt!"},
+            {"IDS_129", "Ihr PC wird in den Standby versetzt!"},
+        };
+        return rows.value(key);
+    }
+};
+
+// Records what the tick asks of the window, and plays the arm check box's handler on disarm.
+class RecordingHost : public LoopHost {
+public:
+    explicit RecordingHost(WatchState& state) : state_(state) {}
+    void disarm() override {
+        calls << "disarm";
+        state_.armed = false;
+        state_.tickRunning = false;
+    }
+    void showProcessStatus() override {}
+    void refreshSystemInfo() override {}
+    void showCountdown(int remaining) override { countdown << remaining; }
+    void closeCountdown() override { countdown << 0; }
+    void setCountdownText(const QString& text) override { calls << "countdown " + text; }
+    void stopTick() override { state_.tickRunning = false; }
+    void runShutdownCommand() override { calls << "command"; }
+    void performAction(const QString& name) override { actions << name; }
+
+    QStringList calls;
+    QStringList actions;
+    QList<int> countdown; // remaining seconds shown, 0 for a close
+
+private:
+    WatchState& state_;
+};
+
+class ScriptedSensors : public LoopSensors {
+public:
+    bool processBusy() override { return processBusyNow; }
+    bool scheduleMatches() override { return scheduleNow; }
+    QString scheduleDescription(const QString& actionShort) override { return "22:00:00 Mo " + actionShort; }
+    bool processBusyNow = false;
+    bool scheduleNow = false;
+};
+
+class MonitorLoopTest : public ::testing::Test {
+protected:
+    MonitorLoopTest() : host(state), loop(state, host, sensors, texts) {
+        state.armed = true;
+        state.tickRunning = true;
+    }
+
+    void arm(int periodIndex) {
+        state.periodIndex = periodIndex;
+        loop.setTime();
+    }
+
+    // Ticks until the action fires; returns the tick number, or -1 when it did not fire within limit.
+    int ticksUntilFired(int limit) {
+        for (int i = 1; i <= limit; ++i) {
+            loop.tick();
+            if (!host.actions.isEmpty())
+                return i;
+        }
+        return -1;
+    }
+
+    WatchState state;
+    GermanTexts texts;
+    RecordingHost host;
+    ScriptedSensors sensors;
+    MonitorLoop loop;
+};
+
+} // namespace
+
+TEST_F(MonitorLoopTest, ProcessorConditionFiresOnTheTenthQuietTickAndRestartsOnALoadPeak) {
+    state.conditions.processor = true;
+    state.cpuThreshold = 10;
+    arm(0); // 10 seconds
+    state.cpuLoad = 10;
+    for (int i = 0; i < 5; ++i)
+        loop.tick();
+    EXPECT_EQ(state.idleSeconds, 5);
+    EXPECT_EQ(state.statusLine, "In 5 Sekunden wird Ihr PC ausgeschaltet!");
+
+    state.cpuLoad = 11;
+    loop.tick();
+    EXPECT_EQ(state.idleSeconds, 0);
+    EXPECT_EQ(state.statusLine, "In 10 Sekunden wird Ihr PC ausgeschaltet!");
+    EXPECT_EQ(state.trayHint, "In 10 Sekunden wird Ihr PC ausgeschaltet!In 10 Sekunden wird Ihr ausgeschaltet!");
+
+    state.cpuLoad = 3;
+    EXPECT_EQ(ticksUntilFired(20), 10);
+    EXPECT_EQ(host.actions, QStringList{"Ausschalten"});
+    EXPECT_EQ(state.statusLine, "Fertig - Ihr PC wird ausgeschaltet!");
+    EXPECT_EQ(state.trayHint, "Fertig - Ihr PC wird ausgeschaltet!");
+    EXPECT_FALSE(state.tickRunning);
+    EXPECT_TRUE(state.armed); // the watch stays armed, only the tick stops
+    EXPECT_EQ(state.idleSeconds, 0);
+    EXPECT_EQ(state.periodSeconds, 0);
+    EXPECT_EQ(host.calls, (QStringList{"countdown 0", "command"}));
+}
+
+TEST_F(MonitorLoopTest, BusyNetworkEveryTickNeverFiresAndInputIsClearedEachTick) {
+    state.conditions.processor = true;
+    state.conditions.network = true;
+    state.conditions.input = true;
+    state.netThreshold = 5;
+    state.netLoad = 6;
+    arm(0);
+    EXPECT_EQ(ticksUntilFired(100), -1);
+
+    state.netLoad = 5;
+    state.inputSeen = true;
+    loop.tick();
+    EXPECT_FALSE(state.inputSeen);
+    EXPECT_EQ(state.idleSeconds, 0);
+    EXPECT_EQ(state.trayHint, "In 10 Sekunden wird Ihr ausgeschaltet!");
+    EXPECT_EQ(ticksUntilFired(20), 10);
+}
+
+TEST_F(MonitorLoopTest, EarlierBranchesStillRunInTheFiringTickButLaterOnesDoNot) {
+    // The processor branch fires before the network branch can reset the count.
+    state.conditions.processor = true;
+    state.conditions.network = true;
+    arm(0);
+    state.idleSeconds = 9;
+    state.netLoad = 500;
+    loop.tick();
+    EXPECT_EQ(host.actions.size(), 1);
+}
+
+TEST_F(MonitorLoopTest, ImmediatePeriodFiresOnTheFirstTickInWhichEveryConditionHeld) {
+    state.conditions.processor = true;
+    state.conditions.network = true;
+    state.conditions.process = true;
+    arm(10); // "Sofort"
+    ASSERT_EQ(state.periodSeconds, 0);
+
+    state.cpuLoad = 90; // the processor resets the count: no firing in this tick
+    loop.tick();
+    EXPECT_TRUE(host.actions.isEmpty());
+    state.cpuLoad = 0;
+    state.netLoad = 90; // the last branch resets it: no firing either
+    loop.tick();
+    EXPECT_TRUE(host.actions.isEmpty());
+    sensors.processBusyNow = true;
+    state.netLoad = 0;
+    loop.tick();
+    EXPECT_TRUE(host.actions.isEmpty());
+    sensors.processBusyNow = false;
+    loop.tick();
+    EXPECT_EQ(host.actions.size(), 1);
+}
+
+TEST_F(MonitorLoopTest, TimeConditionAloneFiresAtItsSecondWithoutCountdown) {
+    state.conditions.time = true;
+    state.cpuLoad = 100;
+    arm(4);
+    for (int i = 0; i < 3; ++i)
+        loop.tick();
+    EXPECT_TRUE(host.actions.isEmpty());
+    EXPECT_EQ(state.statusLine, "22:00:00 Mo ausgeschaltet!");
+    EXPECT_TRUE(host.countdown.isEmpty());
+    sensors.scheduleNow = true;
+    loop.tick();
+    EXPECT_EQ(host.actions.size(), 1);
+    EXPECT_EQ(state.statusLine, "22:00:00 Mo ausgeschaltet!Fertig - Ihr PC wird ausgeschaltet!");
+    EXPECT_EQ(state.trayHint, "Fertig - Ihr PC wird ausgeschaltet!");
+}
+
+TEST_F(MonitorLoopTest, TimeWithAStateConditionShowsBothLines) {
+    state.conditions.time = true;
+    state.conditions.processor = true;
+    arm(1);
+    loop.tick();
+    EXPECT_EQ(state.statusLine, "22:00:00 Mo ausgeschaltet!\r\nIn 29 Sekunden wird Ihr PC ausgeschaltet!");
+    state.cpuLoad = 50;
+    loop.tick();
+    EXPECT_EQ(state.statusLine, "22:00:00 Mo ausgeschaltet!In 30 Sekunden wird Ihr PC ausgeschaltet!");
+}
+
+TEST_F(MonitorLoopTest, CountdownShowsTheLastTenSecondsAndClosesOnAReset) {
+    state.conditions.processor = true;
+    arm(1); // 30 seconds
+    for (int i = 0; i < 19; ++i)
+        loop.tick();
+    EXPECT_EQ(host.countdown.last(), 0);
+    host.countdown.clear();
+    for (int i = 0; i < 3; ++i)
+        loop.tick();
+    EXPECT_EQ(host.countdown, (QList<int>{10, 9, 8}));
+    state.cpuLoad = 50;
+    loop.tick(); // the count resets after the countdown was updated
+    state.cpuLoad = 0;
+    loop.tick();
+    EXPECT_EQ(host.countdown.last(), 0);
+
+    state.fullScreenCountdown = false;
+    host.countdown.clear();
+    state.idleSeconds = 25;
+    loop.tick();
+    EXPECT_TRUE(host.countdown.isEmpty());
+}
+
+TEST_F(MonitorLoopTest, NoConditionDisarmsButTheTickStillRuns) {
+    arm(0);
+    loop.tick();
+    EXPECT_EQ(host.calls, QStringList{"disarm"});
+    EXPECT_FALSE(state.armed);
+    EXPECT_EQ(state.idleSeconds, 1);
+}
+
+TEST_F(MonitorLoopTest, HibernationThroughDispatchAResetsThePeriodTo300) {
+    state.conditions.processor = true;
+    state.actionName = "Ruhezustand";
+    state.actionIndex = 1;
+    arm(0);
+    EXPECT_EQ(ticksUntilFired(10), 10);
+    EXPECT_EQ(state.periodSeconds, 300);
+    EXPECT_EQ(state.statusLine, "Fertig - Ihr PC wird in den Ruhezustand versetzt!");
+
+    // The input branch fires with dispatch B: the period stays 0.
+    host.actions.clear();
+    state.conditions = {};
+    state.conditions.input = true;
+    arm(0);
+    EXPECT_EQ(ticksUntilFired(10), 10);
+    EXPECT_EQ(state.periodSeconds, 0);
+}
+
+TEST_F(MonitorLoopTest, ActionTextsFollowTheSelectorEntryNotTheStoredName) {
+    state.conditions.processor = true;
+    state.hibernateEntry = false;
+    state.actionIndex = 1; // "Standby" in the list without hibernation
+    arm(0);
+    loop.tick();
+    EXPECT_EQ(state.actionShortText, "in den Standby versetzt!");
+}
