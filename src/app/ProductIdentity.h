@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace vespera {
+
+// The product title and the version text of "ver.ini" in the program folder.
+struct ProductIdentity {
+    QString title = QStringLiteral("Vespera");
+    QString version;
+};
+
+// The first line of "ver.ini" without its first 8 characters ("Version=") and without its line end; the
+// rest is kept as it stands. A missing file or a first line of fewer than 9 characters gives no version.
+QString readVersionText(const QString& verIniPath);
+
+} // namespace vespera

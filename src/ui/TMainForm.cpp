@@ -1,0 +1,183 @@
+#include "ui/TMainForm.h"
+
+#include "app/SettingsStore.h"
+#include "engine/ActionTable.h"
+#include "engine/PeriodTable.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace vespera {
+
+namespace {
+constexpr int ClientWidth = 507;
+constexpr int ClientHeight = 495;
+} // namespace
+
+TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
+    : QMainWindow(parent), context_(context), loop_(state_, *this, *this, *context.texts) {
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QFont font;
+    font.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    font.setPixelSize(11);
+    setFont(font);
+    setCentralWidget(new QWidget(this));
+    setupMenus();
+    setupShutdownGroup();
+    setupConditionGroup();
+    setupRightPanel();
+    setupStatusLine();
+    setupTray();
+    setupTimers();
+    centralWidget()->setFixedSize(ClientWidth, ClientHeight);
+    applyStartupState();
+}
+
+TMainForm::~TMainForm() = default;
+
+// The building steps of the window, in the order the rest of the program relies on.
+void TMainForm::applyStartupState() {
+    context_.store->ensureFolder();
+    firstStart_ = false;
+    fillPeriodSelector();
+    fillActionSelector();
+    loading_ = true;
+    LoadSettings();
+    tray_->setToolTip(context_.productTitle);
+    setWindowTitle(context_.productTitle + QStringLiteral(" V") + context_.versionText);
+    firstStart_ = !context_.store->exists();
+    Edit1->setText(QString::number(state_.cpuThreshold));
+    Edit4->setText(QString::number(state_.netThreshold));
+    Timer3->start();
+    Trackbar1->setValue(state_.cpuThreshold);
+    TrackBar2->setValue(state_.netThreshold);
+    startMinimizedAction_->setChecked(settings_.startminimized);
+    trayStartMinimizedAction_->setChecked(settings_.startminimized);
+    startWithSystemAction_->setChecked(settings_.startwithwindows);
+    trayStartWithSystemAction_->setChecked(settings_.startwithwindows);
+    if (settings_.armed)
+        CheckBox2->setChecked(true);
+    Enabelafterrestartchk1->setChecked(settings_.Enabelafterrestart);
+    ComboBox3->setCurrentIndex(actionIndexForName(state_.actionName, state_.hibernateEntry));
+    EntwederOder();
+    ComboBox1->setCurrentIndex(state_.periodIndex);
+    EntwederOder();
+    adjustSize();
+    setFixedSize(sizeHint());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TMainForm::fillPeriodSelector() {
+    const QSignalBlocker block(ComboBox1);
+    for (int i = 22; i <= 32; ++i)
+        ComboBox1->addItem(context_.texts->lookupText(QStringLiteral("IDS_%1").arg(i)));
+    ComboBox1->addItem(context_.language == 2 ? QStringLiteral("User defined") : QStringLiteral("Benutzerdefiniert"));
+    ComboBox1->setCurrentIndex(0);
+}
+
+void TMainForm::fillActionSelector() {
+    const QSignalBlocker block(ComboBox3);
+    ComboBox3->addItem(text("IDS_3"));
+    if (state_.hibernateEntry)
+        ComboBox3->addItem(text("IDS_2"));
+    ComboBox3->addItems({QStringLiteral("Standby"), QStringLiteral("Reboot"), text("IDS_5")});
+    ComboBox3->setCurrentIndex(0);
+}
+
+void TMainForm::setupTimers() {
+    const auto timer = [this](const char* name, int interval) {
+        auto* t = new QTimer(this);
+        t->setObjectName(QString::fromLatin1(name));
+        t->setInterval(interval);
+        return t;
+    };
+    Timer1 = timer("Timer1", 1000);
+    Timer2 = timer("Timer2", 1000);
+    Timer3 = timer("Timer3", 1000);
+    Timer4 = timer("Timer4", 100);
+    connect(Timer2, &QTimer::timeout, this, &TMainForm::Timer2Timer);
+    connect(Timer4, &QTimer::timeout, this, &TMainForm::Timer4Timer);
+    Timer4->start();
+
+    connect(CheckBox2, &QCheckBox::toggled, this, &TMainForm::CheckBox2Click);
+    for (QCheckBox* box : {ProzCheckBox, NetCheckBox, TimeCheckBox, ProcCheckBox, KMCheckBox})
+        connect(box, &QCheckBox::toggled, this, &TMainForm::ProzCheckBoxClick);
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TMainForm::ComboBox1Change);
+    connect(ComboBox3, &QComboBox::currentIndexChanged, this, &TMainForm::ComboBox3Change);
+    connect(Trackbar1, &QSlider::valueChanged, this, &TMainForm::Trackbar1Change);
+    connect(TrackBar2, &QSlider::valueChanged, this, &TMainForm::TrackBar2Change);
+    connect(Enabelafterrestartchk1, &QCheckBox::toggled, this, [this](bool on) {
+        settings_.Enabelafterrestart = on;
+        SaveSettings();
+    });
+    connect(FullScreenchk, &QCheckBox::toggled, this, [this](bool on) { state_.fullScreenCountdown = on; });
+    connect(Button4, &QPushButton::clicked, this, [this] { Trackbar1->setValue(state_.cpuLoad); });
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    loading_ = false;
+    if (firstStart_)
+        SaveToIni();
+    if (!firstShowDone_) {
+        firstShowDone_ = true;
+        if (firstStart_)
+            QTimer::singleShot(0, this, &TMainForm::askFirstStart);
+    }
+}
+
+void TMainForm::askFirstStart() {
+    if (!firstStart_ || askingFirstStart_)
+        return;
+    askingFirstStart_ = true;
+    const QString question = text("IDS_231") + QStringLiteral("\r\n") + text("IDS_232");
+    QMessageBox::question(this, context_.productTitle, question, QMessageBox::Yes | QMessageBox::No);
+    // The question is asked once a run, whatever the answer: the wizard that Yes leads to follows.
+    firstStart_ = false;
+    askingFirstStart_ = false;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    SaveSettings();
+    tray_->hide();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && isVisible() &&
+        QSystemTrayIcon::isSystemTrayAvailable())
+        QTimer::singleShot(0, this, &TMainForm::hideToTray);
+}
+
+// Serves the minimised start only: once the window has been shown, minimising is handled as it happens.
+void TMainForm::Timer4Timer() {
+    if (isVisible() && isMinimized())
+        hideToTray();
+    if (isVisible() || tray_->isVisible())
+        Timer4->stop();
+}
+
+QString TMainForm::text(const char* key) const { return context_.texts->lookupText(QString::fromLatin1(key)); }
+
+} // namespace vespera

@@ -1,0 +1,179 @@
+#pragma once
+
+#include "app/Settings.h"
+#include "app/TextSource.h"
+#include "engine/LoopHost.h"
+#include "engine/MonitorLoop.h"
+#include "engine/WatchState.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+class QSystemTrayIcon;
+class QTimer;
+
+namespace vespera {
+
+class SettingsStore;
+
+// What the main window needs from the program around it.
+struct MainFormContext {
+    QString productTitle;  // "Vespera"
+    QString versionText;   // from "ver.ini"
+    QString programFolder; // folder of the running program file
+    SettingsStore* store = nullptr;
+    const TextSource* texts = nullptr;
+    int language = 1; // 1 German, 2 English
+};
+
+// The one window the user works with: the sensors' live values, every threshold and switch of the watch,
+// the status line, the menus and the notification-area icon. It owns the watch state and its timers.
+class TMainForm : public QMainWindow, private LoopHost, private LoopSensors {
+    Q_OBJECT
+public:
+    explicit TMainForm(const MainFormContext& context, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Shows the window, or with "minimiert starten" only the notification-area icon.
+    void start();
+
+    const WatchState& watchState() const { return state_; }
+    bool firstStart() const { return firstStart_; }
+
+    // Writes every setting; does nothing while the window is loading.
+    void SaveSettings();
+    void SaveToIni() { SaveSettings(); }
+
+    // Reaction to a resume from standby or hibernation.
+    void DoRestart();
+
+Q_SIGNALS:
+    // The settings file could not be written; the settings in memory stay as they were.
+    void settingsWriteFailed(const QString& message);
+    // The user switched starting with the desktop session on or off.
+    void autostartChanged(bool on);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // building
+    void setupMenus();
+    void setupShutdownGroup();
+    void setupConditionGroup();
+    void setupProcessorControls(QGroupBox* group);
+    void setupNetworkControls(QGroupBox* group);
+    void setupRightPanel();
+    void setupStatusLine();
+    void setupTray();
+    void setupTimers();
+    void fillPeriodSelector();
+    void fillActionSelector();
+    void applyStartupState();
+
+    // settings
+    void LoadSettings();
+    void applyConditionFlags();
+    Settings collectSettings() const;
+
+    // handlers
+    void CheckBox2Click();
+    void ProzCheckBoxClick();
+    void ComboBox1Change();
+    void ComboBox3Change();
+    void Trackbar1Change();
+    void TrackBar2Change();
+    void Timer2Timer();
+    void Timer4Timer();
+    void ScharfStatus();
+    void EntwederOder();
+    void syncFromState();
+    void askFirstStart();
+    void hideToTray();
+    void showFromTray();
+    void toggleStartMinimized();
+    void toggleAutostart();
+
+    // LoopHost
+    void disarm() override;
+    void showProcessStatus() override;
+    void refreshSystemInfo() override;
+    void showCountdown(int remaining) override;
+    void closeCountdown() override;
+    void setCountdownText(const QString& text) override;
+    void stopTick() override;
+    void runShutdownCommand() override;
+    void performAction(const QString& actionName) override;
+
+    // LoopSensors
+    bool processBusy() override;
+    bool scheduleMatches() override;
+    QString scheduleDescription(const QString& actionShortText) override;
+
+    QString text(const char* key) const;
+
+    MainFormContext context_;
+    WatchState state_;
+    Settings settings_;
+    MonitorLoop loop_;
+    bool loading_ = false;
+    bool firstStart_ = false;
+    bool firstShowDone_ = false;
+    bool askingFirstStart_ = false;
+
+    QCheckBox* CheckBox2 = nullptr;
+    QCheckBox* Enabelafterrestartchk1 = nullptr;
+    QCheckBox* FullScreenchk = nullptr;
+    QCheckBox* ProzCheckBox = nullptr;
+    QCheckBox* NetCheckBox = nullptr;
+    QCheckBox* TimeCheckBox = nullptr;
+    QCheckBox* ProcCheckBox = nullptr;
+    QCheckBox* KMCheckBox = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QSlider* Trackbar1 = nullptr;
+    QSlider* TrackBar2 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QProgressBar* Progressbar1_new = nullptr;
+    QProgressBar* ProgressBar2_new = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* StatusLine = nullptr;
+    QLabel* SysInfo1lbl = nullptr;
+
+    QAction* startWithSystemAction_ = nullptr;
+    QAction* startMinimizedAction_ = nullptr;
+    QAction* trayStartWithSystemAction_ = nullptr;
+    QAction* trayStartMinimizedAction_ = nullptr;
+    QAction* averageMethodAction_ = nullptr;
+    QAction* highestMethodAction_ = nullptr;
+    QAction* dampingAction_ = nullptr;
+    QAction* commandAction_ = nullptr;
+    QAction* germanAction_ = nullptr;
+    QAction* englishAction_ = nullptr;
+
+    QSystemTrayIcon* tray_ = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    QTimer* Timer3 = nullptr;
+    QTimer* Timer4 = nullptr;
+};
+
+} // namespace vespera

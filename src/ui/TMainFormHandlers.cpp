@@ -1,0 +1,148 @@
+// The main window's handlers of the watch: arming, the conditions, the selectors, the monitoring tick.
+#include "ui/TMainForm.h"
+
+#include "engine/ActionTable.h"
+#include "engine/PeriodTable.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace vespera {
+
+void TMainForm::CheckBox2Click() {
+    state_.armed = CheckBox2->isChecked();
+    StatusLine->clear();
+    state_.statusLine.clear();
+    if (!state_.armed) {
+        state_.trayHint = context_.productTitle;
+        tray_->setToolTip(state_.trayHint);
+    }
+    loop_.setTime();
+    SaveSettings();
+    state_.tickRunning = state_.armed;
+    if (state_.armed)
+        Timer2->start();
+    else
+        Timer2->stop();
+}
+
+void TMainForm::ScharfStatus() {
+    if (!CheckBox2->isChecked()) {
+        StatusLine->clear();
+        state_.statusLine.clear();
+        state_.trayHint = context_.productTitle;
+        tray_->setToolTip(state_.trayHint);
+        Timer2->stop();
+    } else {
+        Timer2->start();
+    }
+    state_.tickRunning = Timer2->isActive();
+    SaveSettings();
+}
+
+// The one handler of the five condition check boxes.
+void TMainForm::ProzCheckBoxClick() {
+    if (ProcCheckBox->isChecked() && settings_.process.isEmpty()) {
+        QMessageBox::critical(this, context_.productTitle, text("IDS_97"));
+        const QSignalBlocker blockProz(ProzCheckBox);
+        const QSignalBlocker blockProc(ProcCheckBox);
+        ProzCheckBox->setChecked(true);
+        ProcCheckBox->setChecked(false);
+    }
+    if (!loading_) {
+        if (!ProzCheckBox->isChecked() && !NetCheckBox->isChecked() && !TimeCheckBox->isChecked() &&
+            !ProcCheckBox->isChecked() && !KMCheckBox->isChecked()) {
+            const QSignalBlocker block(ProzCheckBox);
+            ProzCheckBox->setChecked(true);
+        }
+        state_.conditions = {ProzCheckBox->isChecked(), NetCheckBox->isChecked(), TimeCheckBox->isChecked(),
+                             ProcCheckBox->isChecked(), KMCheckBox->isChecked()};
+        SaveSettings();
+        ScharfStatus();
+    }
+    state_.idleSeconds = 0;
+    EntwederOder();
+}
+
+void TMainForm::EntwederOder() { ComboBox1->setEnabled(!state_.conditions.onlyTime()); }
+
+void TMainForm::ComboBox1Change() {
+    state_.periodIndex = ComboBox1->currentIndex();
+    loop_.setTime();
+    SaveSettings();
+}
+
+void TMainForm::ComboBox3Change() {
+    state_.actionIndex = ComboBox3->currentIndex();
+    state_.actionName = actionNameForIndex(state_.actionIndex, state_.hibernateEntry);
+    SaveSettings();
+}
+
+void TMainForm::Trackbar1Change() {
+    state_.cpuThreshold = Trackbar1->value();
+    Edit1->setText(QString::number(state_.cpuThreshold));
+    SaveSettings();
+}
+
+void TMainForm::TrackBar2Change() {
+    state_.netThreshold = TrackBar2->value();
+    Edit4->setText(QString::number(state_.netThreshold));
+    SaveSettings();
+}
+
+void TMainForm::Timer2Timer() {
+    loop_.tick();
+    syncFromState();
+}
+
+void TMainForm::syncFromState() {
+    StatusLine->setText(state_.statusLine);
+    tray_->setToolTip(state_.trayHint);
+}
+
+void TMainForm::DoRestart() {
+    if (settings_.Enabelafterrestart) {
+        loop_.setTime();
+        CheckBox2->setChecked(true);
+        Timer2->start();
+        state_.tickRunning = true;
+        state_.idleSeconds = 0;
+    } else {
+        CheckBox2->setChecked(false);
+    }
+}
+
+void TMainForm::disarm() { CheckBox2->setChecked(false); }
+
+void TMainForm::stopTick() {
+    Timer2->stop();
+    state_.tickRunning = false;
+}
+
+void TMainForm::performAction(const QString& actionName) {
+    std::fprintf(stderr, "Vespera: %s\n", qUtf8Printable(actionName));
+    std::fflush(stderr);
+}
+
+// The information panel, the countdown window, the command before the action, the process watch and
+// the schedule arrive with their own windows; until then the tick finds them quiet.
+void TMainForm::showProcessStatus() {}
+void TMainForm::refreshSystemInfo() {}
+void TMainForm::showCountdown(int) {}
+void TMainForm::closeCountdown() {}
+void TMainForm::setCountdownText(const QString&) {}
+void TMainForm::runShutdownCommand() {}
+bool TMainForm::processBusy() { return false; }
+bool TMainForm::scheduleMatches() { return false; }
+QString TMainForm::scheduleDescription(const QString& actionShortText) { return actionShortText; }
+
+} // namespace vespera

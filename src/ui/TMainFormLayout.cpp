@@ -1,0 +1,193 @@
+// Building the main window's controls. Positions and sizes are in pixels at 96 dpi; Qt's
+// device-independent pixels scale them with the screen.
+#include "ui/TMainForm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+
+namespace vespera {
+
+namespace {
+
+template <typename W> W* place(QWidget* parent, const char* name, int x, int y, int w = -1, int h = -1) {
+    auto* widget = new W(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    if (w < 0)
+        widget->move(x, y);
+    else
+        widget->setGeometry(x, y, w, h);
+    return widget;
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* name, int x, int y, const QString& caption, bool bold = false) {
+    auto* box = place<QCheckBox>(parent, name, x, y);
+    box->setText(caption);
+    if (bold) {
+        QFont f = box->font();
+        f.setBold(true);
+        box->setFont(f);
+    }
+    box->adjustSize();
+    return box;
+}
+
+QLabel* label(QWidget* parent, const char* name, int x, int y, const QString& caption) {
+    auto* l = place<QLabel>(parent, name, x, y);
+    l->setText(caption);
+    l->adjustSize();
+    return l;
+}
+
+QGroupBox* group(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& caption) {
+    auto* g = place<QGroupBox>(parent, name, x, y, w, h);
+    g->setTitle(caption);
+    return g;
+}
+
+QSlider* trackBar(QWidget* parent, const char* name, int x, int y, int min, int max, int tick) {
+    auto* s = place<QSlider>(parent, name, x, y, 247, 25);
+    s->setOrientation(Qt::Horizontal);
+    s->setRange(min, max);
+    s->setPageStep(1);
+    s->setTickPosition(QSlider::TicksBelow);
+    s->setTickInterval(tick);
+    return s;
+}
+
+QLineEdit* valueEdit(QWidget* parent, const char* name, int x, int y) {
+    auto* e = place<QLineEdit>(parent, name, x, y, 47, 21);
+    e->setReadOnly(true);
+    return e;
+}
+
+QProgressBar* gauge(QWidget* parent, const char* name, int x, int y, const QString& format) {
+    auto* bar = place<QProgressBar>(parent, name, x, y, 201, 22);
+    bar->setRange(0, 100);
+    bar->setValue(0);
+    bar->setFormat(format);
+    bar->setAlignment(Qt::AlignCenter);
+    return bar;
+}
+
+} // namespace
+
+void TMainForm::setupShutdownGroup() {
+    auto* central = centralWidget();
+    auto* box = group(central, "GroupBox1", 4, 6, 309, 69, QStringLiteral("Shutdown nach "));
+    ComboBox1 = place<QComboBox>(box, "ComboBox1", 7, 20, 105, 21);
+    ComboBox3 = place<QComboBox>(box, "ComboBox3", 119, 20, 97, 21);
+    CheckBox2 = checkBox(box, "CheckBox2", 227, 22, QStringLiteral("Aktivieren"), true);
+    Enabelafterrestartchk1 = checkBox(box, "Enabelafterrestartchk1", 7, 46, QStringLiteral("nach Neustart wieder aktiv"));
+    FullScreenchk = checkBox(box, "FullScreenchk", 168, 46, QStringLiteral("Fullscreen Countdown"));
+}
+
+void TMainForm::setupConditionGroup() {
+    auto* box = group(centralWidget(), "GroupBox2", 4, 80, 309, 369, QStringLiteral("Shutdown wenn "));
+    setupProcessorControls(box);
+    setupNetworkControls(box);
+    TimeCheckBox = checkBox(box, "TimeCheckBox", 8, 227, QStringLiteral("Zeitpunkt erreicht:"), true);
+    auto* scheduler = place<QPushButton>(box, "SchedulerButton", 8, 245, 289, 33);
+    scheduler->setText(QStringLiteral("Zeitpunkt(e) einrichten"));
+    scheduler->setEnabled(false);
+    ProcCheckBox = checkBox(box, "ProcCheckBox", 8, 286, QStringLiteral("Prozess beendet:"), true);
+    auto* process = place<QPushButton>(box, "ProcessBitBtn", 8, 304, 288, 33);
+    process->setText(QStringLiteral("Programm / Prozess wählen"));
+    process->setEnabled(false);
+    KMCheckBox = checkBox(box, "KMCheckBox", 8, 344, QStringLiteral("keine Maus- / Tastaturaktivität:"), true);
+}
+
+void TMainForm::setupProcessorControls(QGroupBox* box) {
+    ProzCheckBox = checkBox(box, "ProzCheckBox", 8, 18, QStringLiteral("Prozessorauslastung unter:"), true);
+    label(box, "Label1", 8, 40, QStringLiteral("Aktuell:"));
+    Progressbar1_new = gauge(box, "Progressbar1_new", 48, 37, QStringLiteral("%v%"));
+    Button4 = place<QPushButton>(box, "Button4", 256, 36, 47, 24);
+    Button4->setText(QStringLiteral("Setzen"));
+    Trackbar1 = trackBar(box, "Trackbar1", 10, 64, 0, 100, 5);
+    Trackbar1->setValue(10);
+    Edit1 = valueEdit(box, "Edit1", 257, 65);
+}
+
+void TMainForm::setupNetworkControls(QGroupBox* box) {
+    NetCheckBox = checkBox(box, "NetCheckBox", 8, 99, QStringLiteral("Netzwerktraffic unter:"), true);
+    label(box, "Label3", 8, 120, QStringLiteral("Netzwerkinterface:"));
+    ComboBox2 = place<QComboBox>(box, "ComboBox2", 109, 118, 196, 19);
+    label(box, "Label2", 8, 150, QStringLiteral("Aktuell:"));
+    ProgressBar2_new = gauge(box, "ProgressBar2_new", 48, 145, QStringLiteral("%vkb/s"));
+    Button3 = place<QPushButton>(box, "Button3", 256, 144, 47, 24);
+    Button3->setText(QStringLiteral("Setzen"));
+    TrackBar2 = trackBar(box, "TrackBar2", 10, 176, 1, 100, 5);
+    TrackBar2->setValue(1);
+    Edit4 = valueEdit(box, "Edit4", 257, 178);
+    label(box, "Label6", 8, 203, QStringLiteral("1 kb/s"));
+    label(box, "Label8", 112, 203, QStringLiteral("Skala"));
+    Label4 = label(box, "Label4", 208, 203, QStringLiteral("3 kb/s"));
+}
+
+void TMainForm::setupRightPanel() {
+    auto* panel = place<QWidget>(centralWidget(), "RightPanel", 313, 8, 194, 441);
+    panel->setAutoFillBackground(true);
+    QPalette white = panel->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    panel->setPalette(white);
+    group(panel, "GroupBox4", 4, -2, 182, 69, QStringLiteral("Quicklinks "));
+    auto* info = group(panel, "GroupBox3", 4, 72, 182, 121, QStringLiteral("Systeminformation "));
+    SysInfo1lbl = place<QLabel>(info, "SysInfo1lbl", 6, 16, 170, 100);
+    SysInfo1lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont small = SysInfo1lbl->font();
+    small.setPixelSize(9);
+    SysInfo1lbl->setFont(small);
+}
+
+void TMainForm::setupStatusLine() {
+    auto* banner = place<QLabel>(centralWidget(), "Banner", 4, 457, 317, 40);
+    banner->setStyleSheet(QStringLiteral("background-color: #1f3a5f;"));
+    StatusLine = place<QLabel>(centralWidget(), "StatusLine", 8, 457, 309, 40);
+    StatusLine->setWordWrap(true);
+    StatusLine->setStyleSheet(QStringLiteral("color: white; font-weight: bold; background: transparent;"));
+}
+
+void TMainForm::setupMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("Datei"));
+    file->setObjectName(QStringLiteral("Datei1"));
+    startWithSystemAction_ = file->addAction(QStringLiteral("mit Windows starten"), this, &TMainForm::toggleAutostart);
+    startWithSystemAction_->setObjectName(QStringLiteral("WindowsStart1"));
+    startMinimizedAction_ = file->addAction(QStringLiteral("minimiert starten"), this, &TMainForm::toggleStartMinimized);
+    startMinimizedAction_->setObjectName(QStringLiteral("MiniStart1"));
+    file->addSeparator();
+    QAction* minimize = file->addAction(QStringLiteral("Minimieren"), this, &TMainForm::hideToTray);
+    minimize->setObjectName(QStringLiteral("Minimieren1"));
+    QAction* quit = file->addAction(QStringLiteral("Beenden"), this, &QWidget::close);
+    quit->setObjectName(QStringLiteral("Beenden1"));
+
+    QMenu* language = menuBar()->addMenu(QStringLiteral("Sprache"));
+    language->setObjectName(QStringLiteral("Sprache1"));
+    germanAction_ = language->addAction(QStringLiteral("Deutsch"));
+    germanAction_->setObjectName(QStringLiteral("Deutsch1"));
+    englishAction_ = language->addAction(QStringLiteral("Englisch"));
+    englishAction_->setObjectName(QStringLiteral("Englisch1"));
+
+    QMenu* expert = menuBar()->addMenu(QStringLiteral("Expertenoptionen"));
+    expert->setObjectName(QStringLiteral("Expertenoptionen1"));
+    averageMethodAction_ = expert->addAction(QStringLiteral("Prozessormethode: Durchschnitt (aller Kerne)"));
+    averageMethodAction_->setObjectName(QStringLiteral("ProzDurchschnitt1"));
+    highestMethodAction_ = expert->addAction(QStringLiteral("Prozessormethode: Höchster Wert (aller Kerne)"));
+    highestMethodAction_->setObjectName(QStringLiteral("ProzHoechster1"));
+    dampingAction_ = expert->addAction(QStringLiteral("Prozessormethode: Dämpfung der Sensitivität"));
+    dampingAction_->setObjectName(QStringLiteral("ProzDaempfung1"));
+    commandAction_ = expert->addAction(QStringLiteral("Kommando vor dem Shutdown ausführen"));
+    commandAction_->setObjectName(QStringLiteral("Kommando1"));
+    commandAction_->setEnabled(false);
+    for (QAction* a : {startWithSystemAction_, startMinimizedAction_, germanAction_, englishAction_,
+                       averageMethodAction_, highestMethodAction_, dampingAction_, commandAction_})
+        a->setCheckable(true);
+}
+
+} // namespace vespera
