@@ -1,0 +1,134 @@
+#include "platform/linux/ProcNetDevIPHelper.h"
+
+#include <QFile>
+
+#include <array>
+#include <cerrno>
+#include <charconv>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace vespera {
+
+namespace {
+
+constexpr std::size_t InitialBufferSize = 16 * 1024;
+constexpr std::size_t MaxBufferSize = 16 * 1024 * 1024;
+constexpr std::size_t CounterCount = 16; // eight receive counters, then eight transmit counters
+constexpr std::size_t ReceiveBytes = 0;
+constexpr std::size_t TransmitBytes = 8;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Takes the next line off the front of `text`; the last line may lack its line end.
+bool takeLine(std::string_view& text, std::string_view& line) {
+    if (text.empty())
+        return false;
+    const std::size_t end = text.find('\n');
+    line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    return true;
+}
+
+// Reads one blank-separated unsigned decimal number off the front of `rest`.
+bool takeNumber(std::string_view& rest, std::uint64_t& value) {
+    while (!rest.empty() && isBlank(rest.front()))
+        rest.remove_prefix(1);
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+    if (error != std::errc())
+        return false;
+    rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
+    return rest.empty() || isBlank(rest.front());
+}
+
+// "  eth0: 1 2 ... 16": the name, a colon, sixteen counters and nothing else.
+bool parseRow(std::string_view line, TMIBIfRow& row) {
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos)
+        return false;
+    const std::string_view name = trimmed(line.substr(0, colon));
+    if (name.empty() || !row.setDescription(name))
+        return false;
+    std::string_view rest = line.substr(colon + 1);
+    std::array<std::uint64_t, CounterCount> counters{};
+    for (std::uint64_t& counter : counters) {
+        if (!takeNumber(rest, counter))
+            return false;
+    }
+    if (!trimmed(rest).empty())
+        return false;
+    row.dwInOctets = static_cast<std::uint32_t>(counters[ReceiveBytes]);
+    row.dwOutOctets = static_cast<std::uint32_t>(counters[TransmitBytes]);
+    return true;
+}
+
+bool parseTable(std::string_view text, TMIBIfArray& table) {
+    std::string_view line;
+    if (!takeLine(text, line) || !line.starts_with("Inter-|"))
+        return false;
+    if (!takeLine(text, line) || !line.starts_with(" face |"))
+        return false;
+    while (takeLine(text, line)) {
+        if (!parseRow(line, table.emplace_back()))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ProcNetDevIPHelper::ProcNetDevIPHelper(const QString& procRoot)
+    : path_(QFile::encodeName(procRoot + QStringLiteral("/net/dev"))), buffer_(InitialBufferSize) {}
+
+void ProcNetDevIPHelper::ReadInterfaceTable(TMIBIfArray& table) {
+    table.clear();
+    std::string_view text;
+    if (!readFile(text) || !parseTable(text, table))
+        table.clear();
+}
+
+// The whole file; false when it cannot be opened or read, or outgrows the buffer's limit.
+bool ProcNetDevIPHelper::readFile(std::string_view& text) {
+    const int fd = ::open(path_.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    std::size_t length = 0;
+    bool ok = true;
+    for (;;) {
+        if (length == buffer_.size()) {
+            if (buffer_.size() >= MaxBufferSize) {
+                ok = false;
+                break;
+            }
+            buffer_.resize(buffer_.size() * 2);
+        }
+        const ssize_t got = ::read(fd, buffer_.data() + length, buffer_.size() - length);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            ok = got == 0;
+            break;
+        }
+        length += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    text = {buffer_.data(), length};
+    return ok;
+}
+
+std::unique_ptr<IPHelper> createIPHelper() {
+    return std::make_unique<ProcNetDevIPHelper>();
+}
+
+} // namespace vespera

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/IPHelper.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace vespera {
+
+// The interface table from "net/dev" below the proc folder: one row per interface line, in the kernel's
+// order. The description is the interface name without the column's padding; the in and out octet
+// counters are the kernel's 64-bit receive and transmit byte counts cut to their low 32 bits, which
+// keeps the difference of two readings right across a wrap.
+//
+// A file that cannot be read, lacks the two heading lines, or has any line that is not a name, a
+// colon and sixteen unsigned numbers gives an empty table. A steady-state reading allocates nothing:
+// the file goes into a retained buffer (starting at 16 KiB, doubling up to 16 MiB) and the rows into
+// the caller's retained table.
+class ProcNetDevIPHelper : public IPHelper {
+public:
+    explicit ProcNetDevIPHelper(const QString& procRoot = QStringLiteral("/proc"));
+
+    void ReadInterfaceTable(TMIBIfArray& table) override;
+
+    // The size of the retained read buffer.
+    std::size_t bufferSize() const { return buffer_.size(); }
+
+private:
+    bool readFile(std::string_view& text);
+
+    QByteArray path_;
+    std::vector<char> buffer_;
+};
+
+} // namespace vespera
