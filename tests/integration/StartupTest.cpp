@@ -1,0 +1,86 @@
+// The real program on a private X display: one copy per session, the first start, the orderly close and
+// a watch that fires by itself.
+#include <gtest/gtest.h>
+
+#include "ProgramRun.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString Program = QStringLiteral(VESPERA_PROGRAM);
+
+// The first visible window of a process on the display, by xdotool; empty while there is none.
+QString visibleWindowOf(qint64 pid) {
+    QProcess search;
+    search.start("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid)});
+    search.waitForFinished(5000);
+    return QString::fromLatin1(search.readAllStandardOutput()).split('\n').value(0).trimmed();
+}
+
+QString waitForWindow(qint64 pid) {
+    QString window;
+    waitUntil([&] { return !(window = visibleWindowOf(pid)).isEmpty(); }, 15s);
+    return window;
+}
+
+} // namespace
+
+TEST(Startup, SecondCopyShowsItsMessageAndEndsWhileTheFirstRunsOn) {
+    QTemporaryDir home;
+    ProgramRun first(home.path());
+    first.writeSettings("fproz=1\r\n");
+    first.start(Program);
+    ASSERT_FALSE(waitForWindow(first.process().processId()).isEmpty());
+
+    QProcess second;
+    second.setProcessEnvironment(first.environment());
+    second.start(Program, {});
+    const QString box = waitForWindow(second.processId());
+    ASSERT_FALSE(box.isEmpty()) << "the second copy shows no message";
+    QProcess::execute("xdotool", {"key", "--window", box, "Return"});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.process().state(), QProcess::Running);
+    EXPECT_EQ(first.terminate(), 0);
+}
+
+TEST(Startup, FirstStartWritesTheSettingsBeforeTheQuestionIsAnswered) {
+    QTemporaryDir home;
+    ProgramRun run(home.path());
+    run.start(Program);
+    EXPECT_TRUE(waitUntil([&] { return QFile::exists(run.settingsFile()); }, 15s));
+    EXPECT_EQ(run.process().state(), QProcess::Running); // the question is still open
+    EXPECT_EQ(run.terminate(), 0);
+    EXPECT_TRUE(run.readSettings().contains("fproz=1"));
+}
+
+TEST(Startup, ArmedWatchFiresAfterItsPeriodAndStaysArmedForTheNextStart) {
+    QTemporaryDir home;
+    ProgramRun run(home.path());
+    run.writeSettings("armed=1\r\nfproz=1\r\nproz_taskbar=100\r\ntime=10\r\n");
+    QElapsedTimer clock;
+    clock.start();
+    run.start(Program);
+    const QByteArray said = run.waitForError("Ausschalten", 20s);
+    EXPECT_TRUE(said.contains("Ausschalten")) << said.toStdString();
+    EXPECT_GE(clock.elapsed(), 9500);
+    EXPECT_LE(clock.elapsed(), 13000);
+
+    // Closing after the firing keeps the watch armed with its period for the next start.
+    EXPECT_EQ(run.terminate(), 0);
+    const QByteArray saved = run.readSettings();
+    EXPECT_TRUE(saved.contains("armed=1")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("time=10\r\n")) << saved.toStdString();
+
+    ProgramRun again(home.path());
+    again.start(Program);
+    EXPECT_TRUE(again.waitForError("Ausschalten", 20s).contains("Ausschalten"));
+    EXPECT_EQ(again.terminate(), 0);
+}

@@ -1,0 +1,78 @@
+#include "ProgramRun.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+#include <functional>
+
+ProgramRun::ProgramRun(const QString& home) : home_(home) {
+    QDir().mkpath(home_ + "/config/ORBELAN/Vespera");
+    QDir().mkpath(home_ + "/run");
+    QFile::setPermissions(home_ + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", home_ + "/config");
+    env.insert("XDG_RUNTIME_DIR", home_ + "/run");
+    env.insert("HOME", home_);
+    env.insert("VESPERA_DRY_RUN", "1");
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    process_.setProcessEnvironment(env);
+    process_.setProcessChannelMode(QProcess::SeparateChannels);
+}
+
+ProgramRun::~ProgramRun() {
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+}
+
+QString ProgramRun::settingsFile() const { return home_ + "/config/ORBELAN/Vespera/vsp-settings.ini"; }
+
+void ProgramRun::writeSettings(const QByteArray& body) const {
+    QFile file(settingsFile());
+    if (file.open(QIODevice::WriteOnly))
+        file.write("[Settings]\r\n" + body);
+}
+
+QByteArray ProgramRun::readSettings() const {
+    QFile file(settingsFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void ProgramRun::start(const QString& program) {
+    process_.start(program, {});
+    process_.waitForStarted(5000);
+}
+
+QByteArray ProgramRun::waitForError(const QByteArray& text, std::chrono::milliseconds limit) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!error_.contains(text) && clock.elapsed() < limit.count()) {
+        process_.waitForReadyRead(100);
+        error_ += process_.readAllStandardError();
+        if (process_.state() == QProcess::NotRunning)
+            break;
+    }
+    return error_;
+}
+
+int ProgramRun::terminate() {
+    process_.terminate();
+    if (!process_.waitForFinished(10000))
+        return -1;
+    error_ += process_.readAllStandardError();
+    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+}
+
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() >= limit.count())
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
+}

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include "app/BuiltinTexts.h"
+#include "app/SettingsStore.h"
+#include "ui/TMainForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+using namespace vespera;
+
+namespace {
+
+class TMainFormTest : public ::testing::Test {
+protected:
+    QTemporaryDir root;
+    SettingsStore store{SettingsStore::settingsFolder(root.path())};
+    BuiltinTexts texts{1};
+    std::unique_ptr<TMainForm> form;
+
+    void writeSettings(const QByteArray& body) {
+        ASSERT_TRUE(store.ensureFolder());
+        QFile file(store.filePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\r\n" + body);
+    }
+
+    void open() {
+        MainFormContext context;
+        context.productTitle = "Vespera";
+        context.versionText = "1.2.3";
+        context.store = &store;
+        context.texts = &texts;
+        form = std::make_unique<TMainForm>(context);
+    }
+
+    // Answers the modal box the next event round opens, as a user would close it.
+    static void closeNextModalBox() {
+        QTimer::singleShot(0, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+    }
+
+    template <typename W> W* child(const char* name) const {
+        W* w = form->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    Settings saved() const { return store.load(1); }
+};
+
+} // namespace
+
+TEST_F(TMainFormTest, FirstStartShowsDefaultsAndWritesTheFileWhenShown) {
+    open();
+    EXPECT_TRUE(form->firstStart());
+    EXPECT_FALSE(store.exists()); // nothing is written while loading
+    EXPECT_TRUE(child<QCheckBox>("ProzCheckBox")->isChecked());
+    EXPECT_EQ(child<QComboBox>("ComboBox1")->currentText(), "5 Minuten");
+    EXPECT_EQ(child<QComboBox>("ComboBox3")->currentText(), "Ausschalten");
+    EXPECT_EQ(child<QSlider>("Trackbar1")->value(), 10);
+    EXPECT_TRUE(child<QCheckBox>("Enabelafterrestartchk1")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>("FullScreenchk")->isChecked());
+    EXPECT_EQ(form->windowTitle(), "Vespera V1.2.3");
+
+    closeNextModalBox(); // the first-start question
+    form->show();
+    EXPECT_TRUE(store.exists());
+    const Settings s = saved();
+    EXPECT_TRUE(s.fproz);
+    EXPECT_EQ(s.time, 300);
+}
+
+TEST_F(TMainFormTest, StoredValuesReachTheControlsAndAnOddPeriodBecomesUserDefined) {
+    writeSettings("armed=1\r\ntime=45\r\ncustomtime=77\r\nFnet=1\r\ntype=Reboot\r\nproz_taskbar=42\r\n");
+    open();
+    EXPECT_FALSE(form->firstStart());
+    EXPECT_EQ(child<QComboBox>("ComboBox1")->currentIndex(), 11);
+    EXPECT_EQ(form->watchState().periodSeconds, 77);
+    EXPECT_TRUE(child<QCheckBox>("NetCheckBox")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>("ProzCheckBox")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>("CheckBox2")->isChecked());
+    EXPECT_TRUE(form->watchState().tickRunning);
+    EXPECT_EQ(child<QComboBox>("ComboBox3")->currentText(), "Reboot");
+    EXPECT_EQ(child<QSlider>("Trackbar1")->value(), 42);
+
+    form->show();
+    child<QSlider>("Trackbar1")->setValue(50);
+    const Settings s = saved();
+    EXPECT_EQ(s.proz_taskbar, 50);
+    EXPECT_EQ(s.time, 77); // the odd value was replaced by the user-defined period
+    EXPECT_TRUE(s.armed);
+    EXPECT_EQ(s.type, "Reboot");
+}
+
+TEST_F(TMainFormTest, ArmingConditionsAndSelectorsSaveAtOnce) {
+    writeSettings("fproz=1\r\n");
+    open();
+    form->show();
+    child<QCheckBox>("CheckBox2")->setChecked(true);
+    EXPECT_TRUE(saved().armed);
+    EXPECT_TRUE(form->watchState().tickRunning);
+
+    child<QComboBox>("ComboBox1")->setCurrentIndex(0);
+    EXPECT_EQ(saved().time, 10);
+    child<QComboBox>("ComboBox3")->setCurrentIndex(4);
+    EXPECT_EQ(saved().type, "Abmelden");
+
+    // Unticking the last condition ticks the processor condition again.
+    child<QCheckBox>("ProzCheckBox")->setChecked(false);
+    EXPECT_TRUE(child<QCheckBox>("ProzCheckBox")->isChecked());
+
+    // The time condition alone disables the period selector.
+    child<QCheckBox>("TimeCheckBox")->setChecked(true);
+    child<QCheckBox>("ProzCheckBox")->setChecked(false);
+    EXPECT_FALSE(child<QComboBox>("ComboBox1")->isEnabled());
+    const Settings s = saved();
+    EXPECT_TRUE(s.ftime);
+    EXPECT_FALSE(s.fproz);
+
+    child<QCheckBox>("CheckBox2")->setChecked(false);
+    EXPECT_FALSE(saved().armed);
+    EXPECT_FALSE(form->watchState().tickRunning);
+    EXPECT_TRUE(child<QLabel>("StatusLine")->text().isEmpty());
+}
+
+TEST_F(TMainFormTest, ProcessConditionWithoutAProgramIsRefused) {
+    writeSettings("fproz=1\r\n");
+    open();
+    form->show();
+    closeNextModalBox(); // "IDS_97"
+    child<QCheckBox>("ProcCheckBox")->setChecked(true);
+    EXPECT_FALSE(child<QCheckBox>("ProcCheckBox")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>("ProzCheckBox")->isChecked());
+    EXPECT_FALSE(saved().Fprocess);
+}
+
+TEST_F(TMainFormTest, ResumeRearmsOrDisarmsByTheRestartFlag) {
+    writeSettings("fproz=1\r\narmed=1\r\ntime=10\r\n");
+    open();
+    form->show();
+    form->DoRestart();
+    EXPECT_TRUE(form->watchState().tickRunning);
+    EXPECT_EQ(form->watchState().idleSeconds, 0);
+    EXPECT_EQ(form->watchState().periodSeconds, 10);
+
+    child<QCheckBox>("Enabelafterrestartchk1")->setChecked(false);
+    EXPECT_FALSE(saved().Enabelafterrestart);
+    form->DoRestart();
+    EXPECT_FALSE(child<QCheckBox>("CheckBox2")->isChecked());
+    EXPECT_FALSE(saved().armed);
+}
+
+TEST_F(TMainFormTest, FailedWriteIsReportedAndTheNextSaveGoesThrough) {
+    writeSettings("fproz=1\r\n");
+    open();
+    form->show();
+    QString reported;
+    QObject::connect(form.get(), &TMainForm::settingsWriteFailed, [&](const QString& m) { reported = m; });
+    // A folder where the file should be: no write can succeed, whatever the process's rights.
+    ASSERT_TRUE(QFile::remove(store.filePath()));
+    ASSERT_TRUE(QDir().mkdir(store.filePath()));
+    child<QSlider>("Trackbar1")->setValue(77);
+    EXPECT_TRUE(reported.contains("vsp-settings.ini")) << reported.toStdString();
+
+    ASSERT_TRUE(QDir().rmdir(store.filePath()));
+    child<QSlider>("Trackbar1")->setValue(78);
+    EXPECT_EQ(saved().proz_taskbar, 78);
+}
