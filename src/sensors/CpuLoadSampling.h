@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+namespace vespera {
+
+class CpuSampler;
+struct Settings;
+struct WatchState;
+
+// The main window's once-per-second processor sampling: turns the per-processor loads into the whole
+// percent `CpuLoad` by the chosen method, damps it if asked, and gives the processor gauge's position.
+class CpuLoadSampling {
+public:
+    explicit CpuLoadSampling(CpuSampler& sampler);
+
+    // One tick. Takes a sample, writes state.cpuLoad and clears state.statusLine while the watch is not
+    // armed; returns the gauge position (the load, at most 100). Settings used: processormethod
+    // (0 = average over the processors, otherwise the highest one), Daempfung and fmaxdaempfung.
+    int SampleCpuLoad(WatchState& state, const Settings& settings);
+
+    // Ticks since the last accepted value while damping is on.
+    int DampCounter() const { return dampCounter_; }
+
+private:
+    int measure(int processormethod);
+    double average();
+    double highest();
+    void damp(int& cpuLoad, int previous, int length);
+
+    CpuSampler& sampler_;
+    int dampCounter_ = 0;
+};
+
+// The processor gauge's text for a position: the value and a percent sign ("%.0f%%").
+QString cpuGaugeText(int position);
+
+} // namespace vespera
