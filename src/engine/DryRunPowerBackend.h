@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/PowerBackend.h"
+
+#include <iosfwd>
+
+namespace vespera {
+
+// Performs nothing: writes the action it would perform to a stream (standard error in the program) and
+// reports success. Chosen with VESPERA_DRY_RUN=1, so a watch can be tried out on a machine that must
+// stay on.
+class DryRunPowerBackend : public PowerBackend {
+public:
+    explicit DryRunPowerBackend(std::ostream& out);
+
+    PowerResult powerOff() override;
+    PowerResult reboot() override;
+    PowerResult suspend() override;
+    PowerResult hibernate() override;
+    PowerResult logOff() override;
+    bool canHibernate() override { return true; }
+
+private:
+    PowerResult note(const char* action);
+
+    std::ostream& out_;
+};
+
+} // namespace vespera

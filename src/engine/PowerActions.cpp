@@ -1,0 +1,60 @@
+#include "engine/PowerActions.h"
+
+#include "app/TextSource.h"
+#include "platform/PowerBackend.h"
+
+#include <ostream>
+
+namespace vespera {
+
+PowerActions::PowerActions(PowerBackend& backend, std::ostream& errors)
+    : backend_(backend), errors_(errors) {}
+
+bool PowerActions::hibernateAllowed() {
+    return backend_.canHibernate();
+}
+
+PowerResult PowerActions::performAction(const QString& actionName) {
+    const ActionKind kind = actionKindForName(actionName);
+    PowerResult result;
+    if (kind == ActionKind::Standby)
+        result = suspendMachine(false);
+    else if (kind == ActionKind::Hibernate)
+        result = suspendMachine(true);
+    else
+        result = exitWindowsPrivileged(kind);
+    if (!result.ok)
+        errors_ << "Vespera: \"" << actionName.toStdString()
+                << "\" failed: " << result.describe().toStdString() << std::endl;
+    return result;
+}
+
+QString PowerActions::failureLine(const PowerResult& result, const TextSource& texts) {
+    if (result.ok)
+        return {};
+    return texts.lookupText(FailureLineKey) + result.describe();
+}
+
+// Ending the logon or the machine. The system decides on its own whether this user may do so; there
+// is no privilege of the process to switch on first.
+PowerResult PowerActions::exitWindowsPrivileged(ActionKind kind) {
+    switch (kind) {
+    case ActionKind::Reboot:
+        return backend_.reboot();
+    case ActionKind::LogOff:
+        return backend_.logOff();
+    default:
+        return backend_.powerOff();
+    }
+}
+
+PowerResult PowerActions::suspendMachine(bool hibernate) {
+    if (!hibernate)
+        return backend_.suspend();
+    if (backend_.canHibernate())
+        return backend_.hibernate();
+    errors_ << "Vespera: hibernation is not allowed on this machine; suspending instead" << std::endl;
+    return backend_.suspend();
+}
+
+} // namespace vespera

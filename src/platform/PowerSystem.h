@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/PowerBackend.h"
+#include "platform/ResumeWatcher.h"
+
+#include <iosfwd>
+#include <memory>
+
+class QProcessEnvironment;
+
+namespace vespera {
+
+// The power side of the system as the program uses it: the backend that carries out the actions and
+// the watcher that reports a resume.
+struct PowerSystem {
+    std::unique_ptr<PowerBackend> backend;
+    std::unique_ptr<ResumeWatcher> resumeWatcher;
+};
+
+// Opens both on the system bus (DBUS_SYSTEM_BUS_ADDRESS of the process when set). With VESPERA_DRY_RUN=1
+// in `environment` the backend performs nothing and writes each action to `dryRunLog` instead; the
+// resume watcher listens either way. A missing bus or session manager leaves both usable: actions
+// then fail with the reason, and no resume is reported.
+PowerSystem openPowerSystem(const QProcessEnvironment& environment, std::ostream& dryRunLog);
+
+} // namespace vespera
