@@ -5,6 +5,7 @@
 #include "app/ProductIdentity.h"
 #include "app/SettingsStore.h"
 #include "app/VesperaApplication.h"
+#include "platform/Autostart.h"
 #include "platform/InstanceLock.h"
 #include "platform/TerminationSignals.h"
 #include "platform/UserFolders.h"
@@ -48,6 +49,9 @@ int runApplication(int argc, char* argv[]) {
     context.productTitle = identity.title;
     context.versionText = identity.version;
     context.programFolder = folder;
+    context.programFile = programFile();
+    const Autostart autostart(configFolder());
+    context.autostart = &autostart;
     context.store = &store;
     context.texts = &texts;
     context.language = host.language();

@@ -26,6 +26,7 @@ class QTimer;
 
 namespace vespera {
 
+class Autostart;
 class SettingsStore;
 
 // What the main window needs from the program around it.
@@ -33,7 +34,9 @@ struct MainFormContext {
     QString productTitle;  // "Vespera"
     QString versionText;   // from "ver.ini"
     QString programFolder; // folder of the running program file
+    QString programFile;   // full path of the running program file
     SettingsStore* store = nullptr;
+    const Autostart* autostart = nullptr;
     const TextSource* texts = nullptr;
     int language = 1; // 1 German, 2 English
 };
@@ -60,10 +63,8 @@ public:
     void DoRestart();
 
 Q_SIGNALS:
-    // The settings file could not be written; the settings in memory stay as they were.
+    // The settings file or the autostart entry could not be written.
     void settingsWriteFailed(const QString& message);
-    // The user switched starting with the desktop session on or off.
-    void autostartChanged(bool on);
 
 protected:
     void showEvent(QShowEvent* event) override;

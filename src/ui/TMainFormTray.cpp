@@ -1,6 +1,9 @@
 // The notification-area icon, hiding to it and coming back, and the start menu toggles.
 #include "ui/TMainForm.h"
 
+#include "app/SettingsWriteError.h"
+#include "platform/Autostart.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -75,7 +78,14 @@ void TMainForm::toggleAutostart() {
     startWithSystemAction_->setChecked(on);
     trayStartWithSystemAction_->setChecked(on);
     SaveSettings();
-    Q_EMIT autostartChanged(on);
+    try {
+        if (on)
+            context_.autostart->addAutostartEntry(context_.programFile);
+        else
+            context_.autostart->removeAutostartEntry();
+    } catch (const SettingsWriteError& error) {
+        Q_EMIT settingsWriteFailed(error.message());
+    }
 }
 
 } // namespace vespera

@@ -2,9 +2,12 @@
 
 #include "app/BuiltinTexts.h"
 #include "app/SettingsStore.h"
+#include "platform/Autostart.h"
 #include "ui/TMainForm.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QSystemTrayIcon>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -26,6 +29,7 @@ protected:
     QTemporaryDir root;
     SettingsStore store{SettingsStore::settingsFolder(root.path())};
     BuiltinTexts texts{1};
+    Autostart autostart{root.path() + "/config"};
     std::unique_ptr<TMainForm> form;
 
     void writeSettings(const QByteArray& body) {
@@ -40,6 +44,8 @@ protected:
         context.productTitle = "Vespera";
         context.versionText = "1.2.3";
         context.store = &store;
+        context.autostart = &autostart;
+        context.programFile = "/opt/my apps/vespera";
         context.texts = &texts;
         form = std::make_unique<TMainForm>(context);
     }
@@ -178,4 +184,33 @@ TEST_F(TMainFormTest, FailedWriteIsReportedAndTheNextSaveGoesThrough) {
     ASSERT_TRUE(QDir().rmdir(store.filePath()));
     child<QSlider>("Trackbar1")->setValue(78);
     EXPECT_EQ(saved().proz_taskbar, 78);
+}
+
+TEST_F(TMainFormTest, StartMenuTogglesSaveAndWriteTheAutostartEntry) {
+    writeSettings("fproz=1\r\n");
+    open();
+    form->show();
+    child<QAction>("WindowsStart1")->trigger();
+    EXPECT_TRUE(saved().startwithwindows);
+    EXPECT_TRUE(child<QAction>("TrayWindowsStart1")->isChecked());
+    QFile entry(autostart.entryPath());
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(entry.readAll().contains("Exec=\"/opt/my apps/vespera\""));
+    child<QAction>("TrayWindowsStart1")->trigger();
+    EXPECT_FALSE(saved().startwithwindows);
+    EXPECT_FALSE(QFile::exists(autostart.entryPath()));
+
+    child<QAction>("MiniStart1")->trigger();
+    EXPECT_TRUE(saved().startminimized);
+    EXPECT_TRUE(child<QAction>("TrayMiniStart1")->isChecked());
+}
+
+TEST_F(TMainFormTest, MinimisingWithoutANotificationAreaKeepsTheWindowReachable) {
+    writeSettings("fproz=1\r\n");
+    open();
+    form->show();
+    ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());
+    child<QAction>("Minimieren1")->trigger();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->isMinimized());
 }
