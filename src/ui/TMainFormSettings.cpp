@@ -80,7 +80,7 @@ void TMainForm::SaveSettings() {
         context_.store->save(next);
         settings_ = next;
     } catch (const SettingsWriteError& error) {
-        Q_EMIT settingsWriteFailed(QString::fromLocal8Bit(error.what()));
+        Q_EMIT settingsWriteFailed(error.message());
     }
 }
 
