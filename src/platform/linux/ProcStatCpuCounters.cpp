@@ -115,26 +115,40 @@ CpuCounterSource::Status ProcStatCpuCounters::read(CpuCounters& out) {
     return Status::Ok;
 }
 
-// The whole file, or nothing when it cannot be read.
+ProcStatCpuCounters::~ProcStatCpuCounters() {
+    closeFile();
+}
+
+// The whole file, or nothing when it cannot be read. The file stays open between readings: reading a
+// proc file again from its start makes the kernel render it afresh, and opening it costs as much as
+// the rest of a sample.
 std::string_view ProcStatCpuCounters::readFile() {
-    const int fd = ::open(path_.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    if (fd_ < 0)
+        fd_ = ::open(path_.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0)
         return {};
     std::size_t length = 0;
     for (;;) {
         if (length == buffer_.size())
             buffer_.resize(buffer_.size() + BufferGrowth);
-        const ssize_t got = ::read(fd, buffer_.data() + length, buffer_.size() - length);
+        const ssize_t got =
+            ::pread(fd_, buffer_.data() + length, buffer_.size() - length, static_cast<off_t>(length));
         if (got < 0 && errno == EINTR)
             continue;
-        if (got <= 0) {
-            length = got < 0 ? 0 : length;
-            break;
+        if (got < 0) {
+            closeFile(); // opened afresh next time
+            return {};
         }
+        if (got == 0)
+            return {buffer_.data(), length};
         length += static_cast<std::size_t>(got);
     }
-    ::close(fd);
-    return {buffer_.data(), length};
+}
+
+void ProcStatCpuCounters::closeFile() {
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
 }
 
 // The first good reading fixes the processors: their numbers must rise, and the total must be there.

@@ -29,6 +29,9 @@ public:
     using Clock = std::function<std::int64_t()>;
 
     explicit ProcStatCpuCounters(const QString& procRoot = QStringLiteral("/proc"), Clock clock = {});
+    ~ProcStatCpuCounters() override;
+    ProcStatCpuCounters(const ProcStatCpuCounters&) = delete;
+    ProcStatCpuCounters& operator=(const ProcStatCpuCounters&) = delete;
 
     Status read(CpuCounters& out) override;
 
@@ -37,12 +40,14 @@ public:
 
 private:
     std::string_view readFile();
+    void closeFile();
     Status discover(std::string_view text);
     Status scan(std::string_view text);
     void publish(std::int64_t now);
     std::uint64_t toTime(std::uint64_t ticks) const;
 
     QByteArray path_;
+    int fd_ = -1;
     Clock clock_;
     std::uint64_t ticksPerSecond_;
     std::vector<char> buffer_;
