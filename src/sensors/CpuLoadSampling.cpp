@@ -76,8 +76,4 @@ void CpuLoadSampling::damp(int& cpuLoad, int previous, int length) {
         cpuLoad = previous;
 }
 
-QString cpuGaugeText(int position) {
-    return QString::asprintf("%.0f%%", static_cast<double>(position));
-}
-
 } // namespace vespera

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 namespace vespera {
 
 class CpuSampler;
@@ -15,8 +13,9 @@ public:
     explicit CpuLoadSampling(CpuSampler& sampler);
 
     // One tick. Takes a sample, writes state.cpuLoad and clears state.statusLine while the watch is not
-    // armed; returns the gauge position (the load, at most 100). Settings used: processormethod
-    // (0 = average over the processors, otherwise the highest one), Daempfung and fmaxdaempfung.
+    // armed; returns the gauge position (the load, at most 100), which the gauge shows as a whole
+    // percent. Settings used: processormethod (0 = average over the processors, otherwise the highest
+    // one), Daempfung and fmaxdaempfung.
     int SampleCpuLoad(WatchState& state, const Settings& settings);
 
     // Ticks since the last accepted value while damping is on.
@@ -31,8 +30,5 @@ private:
     CpuSampler& sampler_;
     int dampCounter_ = 0;
 };
-
-// The processor gauge's text for a position: the value and a percent sign ("%.0f%%").
-QString cpuGaugeText(int position);
 
 } // namespace vespera

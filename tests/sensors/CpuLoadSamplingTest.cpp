@@ -145,9 +145,3 @@ TEST(CpuLoadSampling, StatusLineIsClearedOnlyWhileNotArmed) {
     chain.tick({0.1, 0.1});
     EXPECT_TRUE(chain.state.statusLine.isEmpty());
 }
-
-TEST(CpuLoadSampling, GaugeTextIsTheWholePercent) {
-    EXPECT_EQ(cpuGaugeText(0), QStringLiteral("0%"));
-    EXPECT_EQ(cpuGaugeText(42), QStringLiteral("42%"));
-    EXPECT_EQ(cpuGaugeText(100), QStringLiteral("100%"));
-}
