@@ -132,8 +132,8 @@ TEST_F(LogindPowerBackendTest, LogOffOutsideASessionEndsTheSessionNamedByXdgSess
 // private bus, which the mock's log proves by recording the question.
 TEST_F(LogindPowerBackendTest, PowerSystemUsesTheBusOfDbusSystemBusAddress) {
     std::ostringstream dryRun;
-    QProcessEnvironment real;
-    const PowerSystem system = openPowerSystem(real, dryRun);
+    QProcessEnvironment withoutDryRun;
+    const PowerSystem system = openPowerSystem(withoutDryRun, dryRun);
     mock.newCalls();
     EXPECT_EQ(system.backend->canHibernate(), harnessAllowsHibernation());
     EXPECT_EQ(mock.newCalls(), QStringList{"CanHibernate"});
