@@ -1,6 +1,7 @@
 // One tick of the network meter (RefreshInterfaces(false)): reading the interface table and measuring
 // it, with 4 and with 64 interfaces, and on this machine's own table. Reports the heap allocations per
 // tick next to the time; the steady state should make none.
+#include "AllocationCount.h"
 #include "platform/linux/ProcNetDevIPHelper.h"
 #include "sensors/NetworkMeter.h"
 
@@ -9,30 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-
-std::atomic<long long> allocations{0};
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size))
-        return p;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -74,13 +51,13 @@ void measureTick(benchmark::State& state, const QString& procRoot) {
     meter.setNetworkCard(1);
     meter.RefreshInterfaces(true);
     meter.RefreshInterfaces(false); // the first tick may size the retained buffers
-    const long long before = allocations.load();
+    const long long before = allocationCount();
     for (auto _ : state) {
         meter.RefreshInterfaces(false);
         benchmark::DoNotOptimize(meter.NetLoad());
     }
     state.counters["allocs_per_tick"] =
-        static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations());
+        static_cast<double>(allocationCount() - before) / static_cast<double>(state.iterations());
     state.counters["interfaces"] = static_cast<double>(meter.statistics().size());
 }
 

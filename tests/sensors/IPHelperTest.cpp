@@ -76,6 +76,8 @@ TEST(IPHelper, ReadsTheKernelsTableInItsOrder) {
     EXPECT_EQ(read(Data + "wrap/0"), (std::vector<Row>{{"eth0", 4294967000u, 4294967000u}}));
     EXPECT_EQ(read(Data + "wrap/1"), (std::vector<Row>{{"eth0", 500, 500}}));
     EXPECT_EQ(read(Data + "blanks/0").back().description, "Realtek PCIe GbE");
+    const ProcFolder largest(Header + "eth0:" + counters("18446744073709551615", "0") + "\n");
+    EXPECT_EQ(read(largest.path()), (std::vector<Row>{{"eth0", 4294967295u, 0}}));
 }
 
 TEST(IPHelper, GivesAnEmptyTableForAMissingOrMalformedFile) {

@@ -4,7 +4,7 @@
 
 #include <array>
 #include <cerrno>
-#include <charconv>
+#include <limits>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -41,15 +41,26 @@ bool takeLine(std::string_view& text, std::string_view& line) {
     return true;
 }
 
-// Reads one blank-separated unsigned decimal number off the front of `rest`.
-bool takeNumber(std::string_view& rest, std::uint64_t& value) {
-    while (!rest.empty() && isBlank(rest.front()))
-        rest.remove_prefix(1);
-    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
-    if (error != std::errc())
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Reads one blank-separated unsigned decimal number at `p` and moves `p` past it. False for anything
+// else, and for a number above 2^64 - 1.
+bool takeNumber(const char*& p, const char* end, std::uint64_t& value) {
+    while (p != end && isBlank(*p))
+        ++p;
+    if (p == end || !isDigit(*p))
         return false;
-    rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
-    return rest.empty() || isBlank(rest.front());
+    constexpr std::uint64_t Largest = std::numeric_limits<std::uint64_t>::max();
+    value = 0;
+    for (; p != end && isDigit(*p); ++p) {
+        const auto digit = static_cast<std::uint64_t>(*p - '0');
+        if (value > Largest / 10 || (value == Largest / 10 && digit > Largest % 10))
+            return false;
+        value = value * 10 + digit;
+    }
+    return p == end || isBlank(*p);
 }
 
 // "  eth0: 1 2 ... 16": the name, a colon, sixteen counters and nothing else.
@@ -60,13 +71,14 @@ bool parseRow(std::string_view line, TMIBIfRow& row) {
     const std::string_view name = trimmed(line.substr(0, colon));
     if (name.empty() || !row.setDescription(name))
         return false;
-    std::string_view rest = line.substr(colon + 1);
+    const char* p = line.data() + colon + 1;
+    const char* const end = line.data() + line.size();
     std::array<std::uint64_t, CounterCount> counters{};
     for (std::uint64_t& counter : counters) {
-        if (!takeNumber(rest, counter))
+        if (!takeNumber(p, end, counter))
             return false;
     }
-    if (!trimmed(rest).empty())
+    if (!trimmed({p, static_cast<std::size_t>(end - p)}).empty())
         return false;
     row.dwInOctets = static_cast<std::uint32_t>(counters[ReceiveBytes]);
     row.dwOutOctets = static_cast<std::uint32_t>(counters[TransmitBytes]);
