@@ -5,76 +5,14 @@
 #include "app/Languages.h"
 #include "app/TranslationTarget.h"
 
+#include "TestFormTable.h"
+
+#include <algorithm>
 #include <memory>
 
 using namespace vespera;
 
 namespace {
-
-const QByteArray MainTable = QByteArrayLiteral("stCaptions\r\n"
-                                               "TTestForm\x01"
-                                               "Testfenster\x01"
-                                               "Test window\x01"
-                                               "\r\n"
-                                               "CheckBox2\x01"
-                                               "Aktivieren\x01"
-                                               "Activate\x01"
-                                               "\r\n"
-                                               "FullScreenchk\x01"
-                                               "Fullscreen Countdown\x01"
-                                               "\x01"
-                                               "\r\n"
-                                               "Edit1\x01"
-                                               "gesperrt\x01"
-                                               "locked\x01"
-                                               "\r\n"
-                                               "stHints\r\n"
-                                               "CheckBox2\x01"
-                                               "Zeile 1\x19\x1AZeile 2\x01"
-                                               "Line 1\x19\x1ALine 2\x01"
-                                               "\r\n"
-                                               "stFonts\r\n"
-                                               "ProzCheckBox\x01"
-                                               "Microsoft Sans Serif\x01"
-                                               "Tahoma\x01"
-                                               "\r\n"
-                                               "stMultiLines\r\n"
-                                               "Memo1.Lines\x01"
-                                               "eins,\"zwei drei\"\x01"
-                                               "one,\"two three\"\x01"
-                                               "\r\n"
-                                               "ComboBox1.Items\x01"
-                                               "10 Sekunden\x01"
-                                               "10 seconds\x01"
-                                               "\r\n"
-                                               "stDlgsCaptions\r\n"
-                                               "Yes\x01"
-                                               "&Ja\x01"
-                                               "\x01"
-                                               "\r\n"
-                                               "stStrings\r\n"
-                                               "IDS_102\x01"
-                                               "In \x01"
-                                               "In \x01"
-                                               "\r\n"
-                                               "IDS_115\x01"
-                                               " MHz\x01"
-                                               "\x01"
-                                               "\r\n"
-                                               "IDS_231\x01"
-                                               "Erster\x19\x1AStart\x01"
-                                               "First\x19\x1Alaunch\x01"
-                                               "\r\n"
-                                               "stOtherStrings\r\n"
-                                               "Edit2.Text\x01"
-                                               "Wert\x01"
-                                               "Value\x01"
-                                               "\r\n"
-                                               "stCharSets\r\n"
-                                               "TTestForm\x01"
-                                               "DEFAULT_CHARSET\x01"
-                                               "ANSI_CHARSET\x01"
-                                               "\r\n");
 
 // Writes what translation hands to a window into a shared log.
 class RecordingTarget : public TranslationTarget {
@@ -91,7 +29,7 @@ private:
 };
 
 std::unique_ptr<FormTranslator> translator(QStringList& log, const QString& name = "TTestForm") {
-    return std::make_unique<FormTranslator>(TranslationTable::fromBytes(MainTable), "TTestForm",
+    return std::make_unique<FormTranslator>(TranslationTable::fromBytes(TestFormTable), "TTestForm",
                                             twoLanguageNames(), QStringList{"Edit1", "ComboBox1"},
                                             std::make_unique<RecordingTarget>(name, log));
 }
@@ -104,7 +42,7 @@ TEST(FormTranslatorTest, LookupTextFallsBackToGermanAndGivesNothingForAnUnknownK
     EXPECT_EQ(t->lookupText("IDS_115"), " MHz");
     EXPECT_EQ(t->lookupText("IDS_231"), "Erster\r\nStart");
     ASSERT_TRUE(t->selectLanguage(English));
-    EXPECT_EQ(t->lookupText("IDS_102"), "In ");
+    EXPECT_EQ(t->lookupText("IDS_7"), QString::fromUtf16(u"Price: \u201E5\u201C"));
     EXPECT_EQ(t->lookupText("IDS_115"), " MHz");
     EXPECT_EQ(t->lookupText("IDS_231"), "First\r\nlaunch");
     EXPECT_EQ(t->lookupText("IDS_999"), "");
@@ -124,16 +62,27 @@ TEST(FormTranslatorTest, AssignmentsOfTheActiveLanguage) {
     QStringList log;
     auto t = translator(log);
     t->selectLanguage(English);
-    // The window's own row has no component; do-not-translate components, empty values, keyed strings,
-    // message-box texts and character sets give nothing.
-    EXPECT_EQ(log, QStringList({"TTestForm =Test window", "TTestForm CheckBox2=Activate",
-                                "TTestForm CheckBox2=Line 1\r\nLine 2", "TTestForm ProzCheckBox=Tahoma",
-                                "TTestForm Memo1.Lines=one,\"two three\"", "TTestForm Edit2.Text=Value"}));
+    // The window's own row has no component. Do-not-translate components (Edit1, ComboBox1), empty
+    // values, keyed strings, message-box texts and character sets give nothing.
+    EXPECT_EQ(log.size(), 18);
+    for (const char* given :
+         {"TTestForm =Test window", "TTestForm CheckBox2=Activate", "TTestForm Ueber1=About",
+          "TTestForm CheckBox2=Arm\r\nthe watch", "TTestForm ProzCheckBox=Tahoma",
+          "TTestForm Edit2.Text=Value", "TTestForm NoSuchWidget=missing"})
+        EXPECT_TRUE(log.contains(given)) << given;
+    for (const QString& entry : log) {
+        EXPECT_FALSE(entry.contains("Edit1") || entry.contains("ComboBox1") ||
+                     entry.contains("FullScreenchk") || entry.contains("CHARSET") || entry.contains("Yes") ||
+                     entry.contains("IDS_"))
+            << entry.toStdString();
+    }
     const auto assignments = t->assignments();
-    ASSERT_EQ(assignments.size(), 6);
-    EXPECT_EQ(assignments.at(3).section, TableSection::Fonts);
-    EXPECT_EQ(assignments.at(4).path, QStringList({"Lines"}));
-    EXPECT_EQ(assignments.at(4).items, QStringList({"one", "two three"}));
+    const auto memo = std::find_if(assignments.cbegin(), assignments.cend(),
+                                   [](const TranslationAssignment& a) { return a.component == "Memo1"; });
+    ASSERT_NE(memo, assignments.cend());
+    EXPECT_EQ(memo->section, TableSection::MultiLines);
+    EXPECT_EQ(memo->path, QStringList({"Lines"}));
+    EXPECT_EQ(memo->items, QStringList({"Line one", "Line \"two\""}));
 }
 
 TEST(FormTranslatorTest, SelectingTheActiveLanguageAgainDoesNothing) {
@@ -166,7 +115,7 @@ TEST(FormTranslatorTest, RefusesLanguagesOutsideItsRangeAndKeepsItsLanguage) {
 
 TEST(FormTranslatorTest, SelectsLanguagesByName) {
     QStringList log;
-    FormTranslator update(TranslationTable::fromBytes(MainTable), "TOnlineUpdate",
+    FormTranslator update(TranslationTable::fromBytes(TestFormTable), "TOnlineUpdate",
                           updateWindowLanguageNames(), {}, std::make_unique<RecordingTarget>("update", log));
     EXPECT_TRUE(update.selectLanguageByName("FRANCE"));
     EXPECT_EQ(update.activeLanguage(), 5);
@@ -188,9 +137,9 @@ TEST(LanguageDispatcherTest, SwitchesLinkedTranslatorsInLinkOrder) {
     EXPECT_TRUE(dispatcher.selectLanguage(English));
     EXPECT_EQ(first->activeLanguage(), English);
     EXPECT_EQ(second->activeLanguage(), English);
-    ASSERT_EQ(log.size(), 12);
-    EXPECT_TRUE(log.at(5).startsWith("first ")) << log.at(5).toStdString();
-    EXPECT_TRUE(log.at(6).startsWith("second ")) << log.at(6).toStdString();
+    ASSERT_EQ(log.size(), 36);
+    EXPECT_TRUE(log.at(17).startsWith("first ")) << log.at(17).toStdString();
+    EXPECT_TRUE(log.at(18).startsWith("second ")) << log.at(18).toStdString();
 
     log.clear();
     EXPECT_TRUE(dispatcher.selectLanguage(English));

@@ -24,6 +24,8 @@
 
 #include <memory>
 
+#include "TestFormTable.h"
+
 using namespace vespera;
 
 namespace {
@@ -41,113 +43,6 @@ private:
 };
 
 [[maybe_unused]] auto* const qtEnvironment = ::testing::AddGlobalTestEnvironment(new QtApplication);
-
-// The table of the test window, written byte by byte.
-const QByteArray TestTable = QByteArrayLiteral("stCaptions\r\n"
-                                               "TTestForm\x01"
-                                               "Testfenster\x01"
-                                               "Test window\x01"
-                                               "\r\n"
-                                               "GroupBox1\x01"
-                                               "Shutdown nach \x01"
-                                               "Shutdown after \x01"
-                                               "\r\n"
-                                               "CheckBox2\x01"
-                                               "Aktivieren\x01"
-                                               "Activate\x01"
-                                               "\r\n"
-                                               "FullScreenchk\x01"
-                                               "Fullscreen Countdown\x01"
-                                               "\x01"
-                                               "\r\n"
-                                               "Label8\x01"
-                                               "Skala\x01"
-                                               "Scale\x01"
-                                               "\r\n"
-                                               "Button4\x01"
-                                               "Setzen\x01"
-                                               "Set\x01"
-                                               "\r\n"
-                                               "Sprache1\x01"
-                                               "Sprache\x01"
-                                               "Language\x01"
-                                               "\r\n"
-                                               "Deutsch1\x01"
-                                               "Deutsch\x01"
-                                               "German\x01"
-                                               "\r\n"
-                                               "Englisch1\x01"
-                                               "Englisch\x01"
-                                               "English\x01"
-                                               "\r\n"
-                                               "Ueber1\x01"
-                                               "\xDC"
-                                               "ber\x01"
-                                               "About\x01"
-                                               "\r\n"
-                                               "Hilfe1\x01"
-                                               "Hilfe\x01"
-                                               "Help\x01"
-                                               "\r\n"
-                                               "MainMenu1\x01"
-                                               "Hauptmen\xFC\x01"
-                                               "Main menu\x01"
-                                               "\r\n"
-                                               "Edit1\x01"
-                                               "gesperrt\x01"
-                                               "locked\x01"
-                                               "\r\n"
-                                               "NoSuchWidget\x01"
-                                               "fehlt\x01"
-                                               "missing\x01"
-                                               "\r\n"
-                                               "stHints\r\n"
-                                               "CheckBox2\x01"
-                                               "Scharf\x19\x1Aschalten\x01"
-                                               "Arm\x19\x1Athe watch\x01"
-                                               "\r\n"
-                                               "Edit1\x01"
-                                               "Schwelle\x01"
-                                               "Threshold\x01"
-                                               "\r\n"
-                                               "stDisplayLabels\r\n"
-                                               "stFonts\r\n"
-                                               "ProzCheckBox\x01"
-                                               "Microsoft Sans Serif\x01"
-                                               "Tahoma\x01"
-                                               "\r\n"
-                                               "stMultiLines\r\n"
-                                               "ComboBox1.Items\x01"
-                                               "10 Sekunden,30 Sekunden\x01"
-                                               "10 seconds,30 seconds\x01"
-                                               "\r\n"
-                                               "cbbmonthday.Items\x01"
-                                               "1.,2.,\"3. Tag\"\x01"
-                                               "1st,2nd,\"3rd day\"\x01"
-                                               "\r\n"
-                                               "Memo1.Lines\x01"
-                                               "\"Zeile eins\",\"Zeile \"\"zwei\"\"\"\x01"
-                                               "\"Line one\",\"Line \"\"two\"\"\"\x01"
-                                               "\r\n"
-                                               "RadioGroup1.Items\x01"
-                                               "t\xE4glich,monatlich\x01"
-                                               "daily,monthly\x01"
-                                               "\r\n"
-                                               "stStrings\r\n"
-                                               "IDS_115\x01"
-                                               " MHz\x01"
-                                               "\x01"
-                                               "\r\n"
-                                               "stOtherStrings\r\n"
-                                               "Edit2.Text\x01"
-                                               "Wert\x01"
-                                               "Value\x01"
-                                               "\r\n"
-                                               "stCharSets\r\n"
-                                               "TTestForm\x01"
-                                               "DEFAULT_CHARSET\x01"
-                                               "ANSI_CHARSET\x01"
-                                               "\r\n");
 
 // A small window whose children carry the main window's names.
 class TTestForm : public QWidget {
@@ -214,7 +109,7 @@ QString shownCaption(const QObject* part) {
 class WidgetTranslationTest : public ::testing::Test {
 protected:
     WidgetTranslationTest()
-        : translator(createFormTranslator(form, TranslationTable::fromBytes(TestTable),
+        : translator(createFormTranslator(form, TranslationTable::fromBytes(TestFormTable),
                                           {"ComboBox1", "MainMenu1", "Edit1"})) {
         dispatcher.link(*translator);
     }
