@@ -5,16 +5,27 @@
 #include "app/ProductIdentity.h"
 #include "app/SettingsStore.h"
 #include "app/VesperaApplication.h"
+#include "engine/PowerActions.h"
 #include "platform/Autostart.h"
+#include "platform/CpuCounterSource.h"
+#include "platform/IPHelper.h"
 #include "platform/InstanceLock.h"
+#include "platform/PowerSystem.h"
+#include "platform/ResumeWatcher.h"
 #include "platform/TerminationSignals.h"
 #include "platform/UserFolders.h"
 #include "ui/TMainForm.h"
+#include "sensors/CpuLoadSampling.h"
+#include "sensors/CpuSampler.h"
+#include "sensors/NetworkMeter.h"
 #include "ui/TSplashScreen.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QProcessEnvironment>
+
+#include <iostream>
 
 namespace vespera {
 
@@ -52,11 +63,21 @@ int runApplication(int argc, char* argv[]) {
     context.programFile = programFile();
     const Autostart autostart(configFolder());
     context.autostart = &autostart;
+    CpuSampler cpuSampler(createCpuCounterSource());
+    CpuLoadSampling cpuSampling(cpuSampler);
+    context.cpuSampling = &cpuSampling;
+    const std::unique_ptr<IPHelper> interfaces = createIPHelper();
+    NetworkMeter networkMeter(*interfaces);
+    context.networkMeter = &networkMeter;
+    const PowerSystem power = openPowerSystem(QProcessEnvironment::systemEnvironment(), std::cerr);
+    PowerActions actions(*power.backend, std::cerr);
+    context.power = &actions;
     context.store = &store;
     context.texts = &texts;
     context.language = host.language();
     TMainForm form(context);
     QObject::connect(&form, &TMainForm::settingsWriteFailed, &form, &CrashReportWindow::report);
+    QObject::connect(power.resumeWatcher.get(), &ResumeWatcher::resumed, &form, &TMainForm::DoRestart);
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &form, &QWidget::close);

@@ -3,6 +3,8 @@
 #include "app/SettingsStore.h"
 #include "engine/ActionTable.h"
 #include "engine/PeriodTable.h"
+#include "engine/PowerActions.h"
+#include "sensors/NetworkMeter.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,7 +23,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
-#include <cstdio>
+#include <exception>
 
 namespace vespera {
 
@@ -66,6 +68,9 @@ void TMainForm::applyStartupState() {
     firstStart_ = !context_.store->exists();
     Edit1->setText(QString::number(state_.cpuThreshold));
     Edit4->setText(QString::number(state_.netThreshold));
+    context_.networkMeter->startScale(state_.netThreshold);
+    showNetworkScale();
+    fillInterfaceList();
     Timer3->start();
     Trackbar1->setValue(state_.cpuThreshold);
     TrackBar2->setValue(state_.netThreshold);
@@ -97,10 +102,23 @@ void TMainForm::fillPeriodSelector() {
 void TMainForm::fillActionSelector() {
     const QSignalBlocker block(ComboBox3);
     ComboBox3->addItem(text("IDS_3"));
+    state_.hibernateEntry = context_.power->hibernateAllowed();
     if (state_.hibernateEntry)
         ComboBox3->addItem(text("IDS_2"));
     ComboBox3->addItems({QStringLiteral("Standby"), QStringLiteral("Reboot"), text("IDS_5")});
     ComboBox3->setCurrentIndex(0);
+}
+
+void TMainForm::fillInterfaceList() {
+    const QSignalBlocker block(ComboBox2);
+    try {
+        context_.networkMeter->setNetworkCard(settings_.networkcard);
+        context_.networkMeter->RefreshInterfaces(true);
+        ComboBox2->addItems(context_.networkMeter->interfaceNames());
+        ComboBox2->setCurrentIndex(context_.networkMeter->selectedEntry());
+    } catch (const std::exception&) {
+        // the program starts without the list
+    }
 }
 
 void TMainForm::setupTimers() {
@@ -114,7 +132,10 @@ void TMainForm::setupTimers() {
     Timer2 = timer("Timer2", 1000);
     Timer3 = timer("Timer3", 1000);
     Timer4 = timer("Timer4", 100);
+    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     connect(Timer2, &QTimer::timeout, this, &TMainForm::Timer2Timer);
+    connect(Timer3, &QTimer::timeout, this, &TMainForm::Timer3Timer);
+    Timer1->start();
     connect(Timer4, &QTimer::timeout, this, &TMainForm::Timer4Timer);
     Timer4->start();
 
@@ -131,6 +152,11 @@ void TMainForm::setupTimers() {
     });
     connect(FullScreenchk, &QCheckBox::toggled, this, [this](bool on) { state_.fullScreenCountdown = on; });
     connect(Button4, &QPushButton::clicked, this, [this] { Trackbar1->setValue(state_.cpuLoad); });
+    connect(Button3, &QPushButton::clicked, this, &TMainForm::Button3Click);
+    connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TMainForm::ComboBox2Change);
+    connect(averageMethodAction_, &QAction::triggered, this, [this] { selectProcessorMethod(0); });
+    connect(highestMethodAction_, &QAction::triggered, this, [this] { selectProcessorMethod(1); });
+    connect(dampingAction_, &QAction::triggered, this, &TMainForm::toggleDamping);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

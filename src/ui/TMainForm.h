@@ -27,6 +27,9 @@ class QTimer;
 namespace vespera {
 
 class Autostart;
+class CpuLoadSampling;
+class NetworkMeter;
+class PowerActions;
 class SettingsStore;
 
 // What the main window needs from the program around it.
@@ -37,6 +40,9 @@ struct MainFormContext {
     QString programFile;   // full path of the running program file
     SettingsStore* store = nullptr;
     const Autostart* autostart = nullptr;
+    CpuLoadSampling* cpuSampling = nullptr;
+    NetworkMeter* networkMeter = nullptr;
+    PowerActions* power = nullptr;
     const TextSource* texts = nullptr;
     int language = 1; // 1 German, 2 English
 };
@@ -84,6 +90,7 @@ private:
     void setupTimers();
     void fillPeriodSelector();
     void fillActionSelector();
+    void fillInterfaceList();
     void applyStartupState();
 
     // settings
@@ -98,7 +105,14 @@ private:
     void ComboBox3Change();
     void Trackbar1Change();
     void TrackBar2Change();
+    void Timer1Timer();
     void Timer2Timer();
+    void Timer3Timer();
+    void ComboBox2Change();
+    void Button3Click();
+    void selectProcessorMethod(int method);
+    void toggleDamping();
+    void showNetworkScale();
     void Timer4Timer();
     void ScharfStatus();
     void EntwederOder();

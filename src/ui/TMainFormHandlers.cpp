@@ -3,6 +3,7 @@
 
 #include "engine/ActionTable.h"
 #include "engine/PeriodTable.h"
+#include "engine/PowerActions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,8 +14,6 @@
 #include <QSlider>
 #include <QSystemTrayIcon>
 #include <QTimer>
-
-#include <cstdio>
 
 namespace vespera {
 
@@ -82,6 +81,7 @@ void TMainForm::ComboBox1Change() {
 }
 
 void TMainForm::ComboBox3Change() {
+    state_.hibernateEntry = context_.power->hibernateAllowed();
     state_.actionIndex = ComboBox3->currentIndex();
     state_.actionName = actionNameForIndex(state_.actionIndex, state_.hibernateEntry);
     SaveSettings();
@@ -128,9 +128,11 @@ void TMainForm::stopTick() {
     state_.tickRunning = false;
 }
 
+// A refused or failed action must not look like success: a second line under "Fertig - " says why.
 void TMainForm::performAction(const QString& actionName) {
-    std::fprintf(stderr, "Vespera: %s\n", qUtf8Printable(actionName));
-    std::fflush(stderr);
+    const PowerResult result = context_.power->performAction(actionName);
+    if (!result.ok)
+        state_.statusLine += QStringLiteral("\r\n") + PowerActions::failureLine(result, *context_.texts);
 }
 
 // The information panel, the countdown window, the command before the action, the process watch and

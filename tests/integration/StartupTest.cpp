@@ -68,8 +68,8 @@ TEST(Startup, ArmedWatchFiresAfterItsPeriodAndStaysArmedForTheNextStart) {
     QElapsedTimer clock;
     clock.start();
     run.start(Program);
-    const QByteArray said = run.waitForError("Ausschalten", 20s);
-    EXPECT_TRUE(said.contains("Ausschalten")) << said.toStdString();
+    const QByteArray said = run.waitForError("dry run: power off", 20s);
+    EXPECT_TRUE(said.contains("dry run: power off")) << said.toStdString();
     EXPECT_GE(clock.elapsed(), 9500);
     EXPECT_LE(clock.elapsed(), 13000);
 
@@ -81,6 +81,6 @@ TEST(Startup, ArmedWatchFiresAfterItsPeriodAndStaysArmedForTheNextStart) {
 
     ProgramRun again(home.path());
     again.start(Program);
-    EXPECT_TRUE(again.waitForError("Ausschalten", 20s).contains("Ausschalten"));
+    EXPECT_TRUE(again.waitForError("dry run: power off", 20s).contains("dry run: power off"));
     EXPECT_EQ(again.terminate(), 0);
 }

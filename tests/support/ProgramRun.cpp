@@ -17,6 +17,8 @@ ProgramRun::ProgramRun(const QString& home) : home_(home) {
     env.insert("HOME", home_);
     env.insert("VESPERA_DRY_RUN", "1");
     env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    if (!env.contains("DBUS_SYSTEM_BUS_ADDRESS"))
+        env.insert("DBUS_SYSTEM_BUS_ADDRESS", "disabled:");
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::SeparateChannels);
 }

@@ -2,7 +2,14 @@
 
 #include "app/BuiltinTexts.h"
 #include "app/SettingsStore.h"
+#include "engine/DryRunPowerBackend.h"
+#include "engine/PowerActions.h"
 #include "platform/Autostart.h"
+#include "platform/CpuCounterSource.h"
+#include "platform/IPHelper.h"
+#include "sensors/CpuLoadSampling.h"
+#include "sensors/CpuSampler.h"
+#include "sensors/NetworkMeter.h"
 #include "ui/TMainForm.h"
 
 #include <QAction>
@@ -13,12 +20,15 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
 #include <memory>
+#include <sstream>
 
 using namespace vespera;
 
@@ -30,6 +40,13 @@ protected:
     SettingsStore store{SettingsStore::settingsFolder(root.path())};
     BuiltinTexts texts{1};
     Autostart autostart{root.path() + "/config"};
+    CpuSampler cpuSampler{createCpuCounterSource()};
+    CpuLoadSampling cpuSampling{cpuSampler};
+    std::unique_ptr<IPHelper> interfaces = createIPHelper();
+    NetworkMeter networkMeter{*interfaces};
+    std::ostringstream powerLog;
+    DryRunPowerBackend powerBackend{powerLog};
+    PowerActions power{powerBackend, powerLog};
     std::unique_ptr<TMainForm> form;
 
     void writeSettings(const QByteArray& body) {
@@ -45,6 +62,9 @@ protected:
         context.versionText = "1.2.3";
         context.store = &store;
         context.autostart = &autostart;
+        context.cpuSampling = &cpuSampling;
+        context.networkMeter = &networkMeter;
+        context.power = &power;
         context.programFile = "/opt/my apps/vespera";
         context.texts = &texts;
         form = std::make_unique<TMainForm>(context);
@@ -213,4 +233,57 @@ TEST_F(TMainFormTest, MinimisingWithoutANotificationAreaKeepsTheWindowReachable)
     child<QAction>("Minimieren1")->trigger();
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(form->isMinimized());
+}
+
+TEST_F(TMainFormTest, ExpertItemsAndSetButtonsSaveTheirValues) {
+    writeSettings("fproz=1\r\n");
+    open();
+    form->show();
+    child<QAction>("ProzHoechster1")->trigger();
+    EXPECT_EQ(saved().processormethod, 1);
+    EXPECT_FALSE(child<QAction>("ProzDurchschnitt1")->isChecked());
+    child<QAction>("ProzDaempfung1")->trigger();
+    EXPECT_TRUE(saved().Daempfung);
+    child<QAction>("ProzDurchschnitt1")->trigger();
+    EXPECT_EQ(saved().processormethod, 0);
+
+    child<QPushButton>("Button4")->click();
+    EXPECT_EQ(saved().proz_taskbar, form->watchState().cpuLoad);
+    child<QPushButton>("Button3")->click(); // the network gauge's value, kept within the slider's range
+    const int fromGauge = networkMeter.scale().thresholdFromGauge();
+    EXPECT_EQ(child<QLineEdit>("Edit4")->text(), QString::number(fromGauge));
+    EXPECT_EQ(child<QSlider>("TrackBar2")->value(), std::max(1, fromGauge));
+}
+
+namespace {
+class RefusingBackend : public DryRunPowerBackend {
+public:
+    using DryRunPowerBackend::DryRunPowerBackend;
+    PowerResult powerOff() override {
+        return PowerResult::failure("org.freedesktop.DBus.Error.AccessDenied", "Not allowed");
+    }
+};
+} // namespace
+
+TEST_F(TMainFormTest, RefusedActionAddsAFailureLineUnderTheFinishedText) {
+    writeSettings("fproz=1\r\nproz_taskbar=100\r\ntime=10\r\narmed=1\r\n");
+    RefusingBackend refusing{powerLog};
+    PowerActions refusingPower{refusing, powerLog};
+    MainFormContext context;
+    context.productTitle = "Vespera";
+    context.store = &store;
+    context.texts = &texts;
+    context.autostart = &autostart;
+    context.cpuSampling = &cpuSampling;
+    context.networkMeter = &networkMeter;
+    context.power = &refusingPower;
+    form = std::make_unique<TMainForm>(context);
+    form->show();
+    auto* timer2 = child<QTimer>("Timer2");
+    for (int i = 0; i < 10; ++i)
+        QMetaObject::invokeMethod(timer2, "timeout", Qt::DirectConnection);
+    const QString status = child<QLabel>("StatusLine")->text();
+    EXPECT_TRUE(status.startsWith("Fertig - Ihr PC wird ausgeschaltet!\r\n")) << status.toStdString();
+    EXPECT_TRUE(status.contains("Not allowed")) << status.toStdString();
+    EXPECT_FALSE(timer2->isActive());
 }

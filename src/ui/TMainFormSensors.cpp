@@ -1,0 +1,80 @@
+// The main window's sampling timers and the controls that show or copy the sensors' values.
+#include "ui/TMainForm.h"
+
+#include "sensors/CpuLoadSampling.h"
+#include "sensors/NetworkMeter.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTimer>
+
+#include <exception>
+
+namespace vespera {
+
+// Stopped while it works, so a slow sample never overlaps the next one.
+void TMainForm::Timer1Timer() {
+    Timer1->stop();
+    Progressbar1_new->setValue(context_.cpuSampling->SampleCpuLoad(state_, settings_));
+    if (!CheckBox2->isChecked())
+        StatusLine->clear();
+    Timer1->start();
+}
+
+void TMainForm::Timer3Timer() {
+    Timer3->stop();
+    try {
+        context_.networkMeter->RefreshInterfaces(false);
+        state_.netLoad = context_.networkMeter->NetLoad();
+        showNetworkScale();
+    } catch (const std::exception&) {
+        // a failed measurement keeps the last value
+    }
+    Timer3->start();
+}
+
+void TMainForm::showNetworkScale() {
+    const NetworkScale& scale = context_.networkMeter->scale();
+    Label4->setText(scale.label());
+    Label4->adjustSize();
+    ProgressBar2_new->setMaximum(scale.gaugeMaximum());
+    ProgressBar2_new->setValue(scale.gaugeValue());
+    ProgressBar2_new->setFormat(scale.gaugeText());
+    if (scale.sliderMaximum() != TrackBar2->maximum()) {
+        const QSignalBlocker block(TrackBar2);
+        TrackBar2->setMaximum(scale.sliderMaximum());
+    }
+    if (const auto every = scale.tickFrequency())
+        TrackBar2->setTickInterval(*every);
+}
+
+void TMainForm::ComboBox2Change() {
+    context_.networkMeter->setNetworkCard(ComboBox2->currentIndex());
+    SaveToIni();
+}
+
+void TMainForm::Button3Click() {
+    const int value = context_.networkMeter->scale().thresholdFromGauge();
+    Edit4->setText(QString::number(value));
+    TrackBar2->setValue(value);
+}
+
+void TMainForm::selectProcessorMethod(int method) {
+    settings_.processormethod = method;
+    averageMethodAction_->setChecked(method == 0);
+    highestMethodAction_->setChecked(method != 0);
+    SaveSettings();
+}
+
+void TMainForm::toggleDamping() {
+    settings_.Daempfung = dampingAction_->isChecked();
+    SaveSettings();
+}
+
+} // namespace vespera
