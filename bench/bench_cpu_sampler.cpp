@@ -3,35 +3,12 @@
 // heap allocations per sample beside the time; a steady-state sample should make none.
 #include <benchmark/benchmark.h>
 
+#include "AllocationCount.h"
 #include "app/Settings.h"
 #include "engine/WatchState.h"
 #include "platform/CpuCounterSource.h"
 #include "sensors/CpuLoadSampling.h"
 #include "sensors/CpuSampler.h"
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-
-std::atomic<long> allocations{0};
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size))
-        return p;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -44,10 +21,10 @@ void BM_CpuSample(benchmark::State& state) {
     // The first sample sizes the arrays; from the second on the sampler is in its steady state.
     sampling.SampleCpuLoad(watch, settings);
     sampling.SampleCpuLoad(watch, settings);
-    const long before = allocations.load();
+    const long long before = allocationCount();
     for (auto _ : state)
         benchmark::DoNotOptimize(sampling.SampleCpuLoad(watch, settings));
-    state.counters["allocs_per_sample"] = benchmark::Counter(static_cast<double>(allocations.load() - before),
+    state.counters["allocs_per_sample"] = benchmark::Counter(static_cast<double>(allocationCount() - before),
                                                              benchmark::Counter::kAvgIterations);
     state.counters["instances"] = sampler.GetCpuInstanceCount();
 }
