@@ -1,9 +1,9 @@
 #include "app/Application.h"
 
-#include "app/BuiltinTexts.h"
 #include "app/CrashReportWindow.h"
 #include "app/ProductIdentity.h"
 #include "app/SettingsStore.h"
+#include "app/StartupLanguage.h"
 #include "app/VesperaApplication.h"
 #include "engine/PowerActions.h"
 #include "platform/Autostart.h"
@@ -21,22 +21,21 @@
 #include "ui/TSplashScreen.h"
 
 #include <QDir>
-#include <QFile>
 #include <QMessageBox>
 #include <QProcessEnvironment>
 
 #include <iostream>
+#include <optional>
 
 namespace vespera {
 
 namespace {
 
-// The language of this run: the settings file's, else English when the marker file lies in the program
-// folder, else German.
-int startupLanguage(const SettingsStore& store, const QString& folder) {
-    if (store.exists())
-        return store.load(1).Language == 2 ? 2 : 1;
-    return QFile::exists(QDir(folder).filePath(QStringLiteral("Language_EN.ini"))) ? 2 : 1;
+// The language of this run, from the settings file or, on a first start, the marker file.
+int languageOfThisRun(const SettingsStore& store, const QString& folder) {
+    const bool exists = store.exists();
+    const std::optional<int> stored = exists ? std::optional<int>(store.load(1).Language) : std::nullopt;
+    return startupLanguage(1, exists, stored, languageMarkerExists(folder));
 }
 
 } // namespace
@@ -53,8 +52,7 @@ int runApplication(int argc, char* argv[]) {
     SettingsStore store(SettingsStore::settingsFolder(configFolder()));
     ProductIdentity identity;
     identity.version = readVersionText(QDir(folder).filePath(QStringLiteral("ver.ini")));
-    TSplashScreen host(identity, startupLanguage(store, folder));
-    const BuiltinTexts texts(host.language());
+    TSplashScreen host(identity, languageOfThisRun(store, folder));
 
     MainFormContext context;
     context.productTitle = identity.title;
@@ -73,8 +71,8 @@ int runApplication(int argc, char* argv[]) {
     PowerActions actions(*power.backend, std::cerr);
     context.power = &actions;
     context.store = &store;
-    context.texts = &texts;
-    context.language = host.language();
+    context.dispatcher = &host.dispatcher();
+    context.messageBoxes = &host.messageBoxes();
     TMainForm form(context);
     QObject::connect(&form, &TMainForm::settingsWriteFailed, &form, &CrashReportWindow::report);
     QObject::connect(power.resumeWatcher.get(), &ResumeWatcher::resumed, &form, &TMainForm::DoRestart);

@@ -1,6 +1,12 @@
 #include "ui/TMainForm.h"
 
 #include "app/SettingsStore.h"
+#include "app/FormTranslator.h"
+#include "app/LanguageDispatcher.h"
+#include "app/LanguageMenu.h"
+#include "app/StandardMessageBox.h"
+#include "app/TranslationResources.h"
+#include "app/WidgetTranslationTarget.h"
 #include "engine/ActionTable.h"
 #include "engine/PeriodTable.h"
 #include "engine/PowerActions.h"
@@ -30,10 +36,16 @@ namespace vespera {
 namespace {
 constexpr int ClientWidth = 507;
 constexpr int ClientHeight = 495;
+const QStringList DoNotTranslate = {QStringLiteral("ComboBox3"),        QStringLiteral("ComboBox1"),
+                                    QStringLiteral("TcpClient1"),       QStringLiteral("MainMenu1"),
+                                    QStringLiteral("Progressbar1_new"), QStringLiteral("ProgressBar2_new"),
+                                    QStringLiteral("Edit4"),            QStringLiteral("Edit1")};
 } // namespace
 
 TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
-    : QMainWindow(parent), context_(context), loop_(state_, *this, *this, *context.texts) {
+    : QMainWindow(parent), context_(context),
+      translator_(createFormTranslator(*this, shippedTranslationTable(QStringLiteral("TMainForm")), DoNotTranslate)),
+      loop_(state_, *this, *this, *translator_) {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -49,6 +61,7 @@ TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
     setupStatusLine();
     setupTray();
     setupTimers();
+    setupTranslation();
     centralWidget()->setFixedSize(ClientWidth, ClientHeight);
     applyStartupState();
 }
@@ -71,6 +84,7 @@ void TMainForm::applyStartupState() {
     context_.networkMeter->startScale(state_.netThreshold);
     showNetworkScale();
     fillInterfaceList();
+    applyStartupHints();
     Timer3->start();
     Trackbar1->setValue(state_.cpuThreshold);
     TrackBar2->setValue(state_.netThreshold);
@@ -91,11 +105,32 @@ void TMainForm::applyStartupState() {
         move(screen->availableGeometry().center() - rect().center());
 }
 
+// The window follows the program's language from now on; the menu switches it for every window.
+void TMainForm::setupTranslation() {
+    context_.dispatcher->link(*translator_);
+    languageMenu_ = std::make_unique<LanguageMenu>(*germanAction_, *englishAction_, *context_.dispatcher,
+                                                   [this] { SaveSettings(); });
+    languageMenu_->startUp(*helpAction_);
+}
+
+// Four hints the table leaves out: in English they are set once here and a later switch keeps them.
+void TMainForm::applyStartupHints() {
+    if (context_.dispatcher->activeLanguage() != 2)
+        return;
+    Progressbar1_new->setToolTip(QStringLiteral("Actual processor utilization"));
+    ProgressBar2_new->setToolTip(QStringLiteral("The current network throughput of the selected network interfaces"));
+    ComboBox1->setToolTip(QStringLiteral("You can set the time period after the \r\nthe event is going to be "
+                                         "triggered. Of course\r\nyou have to enable \"Activate\" to start time period!"));
+    ComboBox3->setToolTip(QStringLiteral("You can set the action / event, which is done be reaching the\r\nadjacent "
+                                         "timing. Hibernate or Standby modes are only \r\navailable if your PC "
+                                         "supports those functions."));
+}
+
 void TMainForm::fillPeriodSelector() {
     const QSignalBlocker block(ComboBox1);
     for (int i = 22; i <= 32; ++i)
-        ComboBox1->addItem(context_.texts->lookupText(QStringLiteral("IDS_%1").arg(i)));
-    ComboBox1->addItem(context_.language == 2 ? QStringLiteral("User defined") : QStringLiteral("Benutzerdefiniert"));
+        ComboBox1->addItem(translator_->lookupText(QStringLiteral("IDS_%1").arg(i)));
+    ComboBox1->addItem(context_.dispatcher->activeLanguage() == 2 ? QStringLiteral("User defined") : QStringLiteral("Benutzerdefiniert"));
     ComboBox1->setCurrentIndex(0);
 }
 
@@ -176,7 +211,7 @@ void TMainForm::askFirstStart() {
         return;
     askingFirstStart_ = true;
     const QString question = text("IDS_231") + QStringLiteral("\r\n") + text("IDS_232");
-    QMessageBox::question(this, context_.productTitle, question, QMessageBox::Yes | QMessageBox::No);
+    context_.messageBoxes->show(this, QMessageBox::Question, question);
     // The question is asked once a run, whatever the answer: the wizard that Yes leads to follows.
     firstStart_ = false;
     askingFirstStart_ = false;
@@ -204,6 +239,6 @@ void TMainForm::Timer4Timer() {
         Timer4->stop();
 }
 
-QString TMainForm::text(const char* key) const { return context_.texts->lookupText(QString::fromLatin1(key)); }
+QString TMainForm::text(const char* key) const { return translator_->lookupText(QString::fromLatin1(key)); }
 
 } // namespace vespera

@@ -27,6 +27,10 @@ class QTimer;
 namespace vespera {
 
 class Autostart;
+class FormTranslator;
+class LanguageDispatcher;
+class LanguageMenu;
+class StandardMessageBox;
 class CpuLoadSampling;
 class NetworkMeter;
 class PowerActions;
@@ -43,8 +47,8 @@ struct MainFormContext {
     CpuLoadSampling* cpuSampling = nullptr;
     NetworkMeter* networkMeter = nullptr;
     PowerActions* power = nullptr;
-    const TextSource* texts = nullptr;
-    int language = 1; // 1 German, 2 English
+    LanguageDispatcher* dispatcher = nullptr; // the program's active language
+    StandardMessageBox* messageBoxes = nullptr;
 };
 
 // The one window the user works with: the sensors' live values, every threshold and switch of the watch,
@@ -80,6 +84,9 @@ protected:
 private:
     // building
     void setupMenus();
+    void setupAboutMenu();
+    void setupTranslation();
+    void applyStartupHints();
     void setupShutdownGroup();
     void setupConditionGroup();
     void setupProcessorControls(QGroupBox* group);
@@ -142,6 +149,8 @@ private:
     QString text(const char* key) const;
 
     MainFormContext context_;
+    std::unique_ptr<FormTranslator> translator_;
+    std::unique_ptr<LanguageMenu> languageMenu_;
     WatchState state_;
     Settings settings_;
     MonitorLoop loop_;
@@ -183,6 +192,7 @@ private:
     QAction* commandAction_ = nullptr;
     QAction* germanAction_ = nullptr;
     QAction* englishAction_ = nullptr;
+    QAction* helpAction_ = nullptr;
 
     QSystemTrayIcon* tray_ = nullptr;
     QTimer* Timer1 = nullptr;

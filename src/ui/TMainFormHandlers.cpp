@@ -1,6 +1,8 @@
 // The main window's handlers of the watch: arming, the conditions, the selectors, the monitoring tick.
 #include "ui/TMainForm.h"
 
+#include "app/FormTranslator.h"
+#include "app/StandardMessageBox.h"
 #include "engine/ActionTable.h"
 #include "engine/PeriodTable.h"
 #include "engine/PowerActions.h"
@@ -51,7 +53,7 @@ void TMainForm::ScharfStatus() {
 // The one handler of the five condition check boxes.
 void TMainForm::ProzCheckBoxClick() {
     if (ProcCheckBox->isChecked() && settings_.process.isEmpty()) {
-        QMessageBox::critical(this, context_.productTitle, text("IDS_97"));
+        context_.messageBoxes->show(this, QMessageBox::Critical, text("IDS_97"));
         const QSignalBlocker blockProz(ProzCheckBox);
         const QSignalBlocker blockProc(ProcCheckBox);
         ProzCheckBox->setChecked(true);
@@ -132,7 +134,7 @@ void TMainForm::stopTick() {
 void TMainForm::performAction(const QString& actionName) {
     const PowerResult result = context_.power->performAction(actionName);
     if (!result.ok)
-        state_.statusLine += QStringLiteral("\r\n") + PowerActions::failureLine(result, *context_.texts);
+        state_.statusLine += QStringLiteral("\r\n") + PowerActions::failureLine(result, *translator_);
 }
 
 // The information panel, the countdown window, the command before the action, the process watch and

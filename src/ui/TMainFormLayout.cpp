@@ -162,6 +162,8 @@ void TMainForm::setupMenus() {
     startMinimizedAction_ = file->addAction(QStringLiteral("minimiert starten"), this, &TMainForm::toggleStartMinimized);
     startMinimizedAction_->setObjectName(QStringLiteral("MiniStart1"));
     file->addSeparator();
+    file->addAction(QStringLiteral("Taskplaner starten"))->setObjectName(QStringLiteral("Taskplaner1"));
+    file->addAction(QStringLiteral("Assistent starten"))->setObjectName(QStringLiteral("Assistent1"));
     QAction* minimize = file->addAction(QStringLiteral("Minimieren"), this, &TMainForm::hideToTray);
     minimize->setObjectName(QStringLiteral("Minimieren1"));
     QAction* quit = file->addAction(QStringLiteral("Beenden"), this, &QWidget::close);
@@ -185,9 +187,25 @@ void TMainForm::setupMenus() {
     commandAction_ = expert->addAction(QStringLiteral("Kommando vor dem Shutdown ausführen"));
     commandAction_->setObjectName(QStringLiteral("Kommando1"));
     commandAction_->setEnabled(false);
+    expert->addAction(QStringLiteral("Benutzerdefinierten Shutdownzeitraum einstellen"))
+        ->setObjectName(QStringLiteral("Shutdownzeitraum1"));
+    setupAboutMenu();
     for (QAction* a : {startWithSystemAction_, startMinimizedAction_, germanAction_, englishAction_,
                        averageMethodAction_, highestMethodAction_, dampingAction_, commandAction_})
         a->setCheckable(true);
+}
+
+// Help, update and about arrive with their windows; until then their items are there but disabled, as
+// are the scheduling tool and the wizard above.
+void TMainForm::setupAboutMenu() {
+    QMenu* about = menuBar()->addMenu(QStringLiteral("Über"));
+    about->setObjectName(QStringLiteral("Ueber1"));
+    helpAction_ = about->addAction(QStringLiteral("Hilfe"));
+    helpAction_->setObjectName(QStringLiteral("Hilfe1"));
+    about->addAction(QStringLiteral("Update"))->setObjectName(QStringLiteral("Update1"));
+    about->addAction(QStringLiteral("Über"))->setObjectName(QStringLiteral("UeberBox1"));
+    for (const char* name : {"Taskplaner1", "Assistent1", "Shutdownzeitraum1", "Hilfe1", "Update1", "UeberBox1"})
+        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(false);
 }
 
 } // namespace vespera

@@ -1,6 +1,7 @@
 // Between the settings file and the main window's state and controls.
 #include "ui/TMainForm.h"
 
+#include "app/LanguageDispatcher.h"
 #include "app/SettingsStore.h"
 #include "engine/ActionTable.h"
 #include "engine/PeriodTable.h"
@@ -13,7 +14,7 @@
 namespace vespera {
 
 void TMainForm::LoadSettings() {
-    settings_ = context_.store->load(context_.language);
+    settings_ = context_.store->load(context_.dispatcher->activeLanguage());
     const Settings& s = settings_;
     state_.cpuThreshold = s.proz_taskbar;
     state_.netThreshold = s.net_taskbar;
@@ -68,7 +69,7 @@ Settings TMainForm::collectSettings() const {
     s.FullscreenCountdown = FullScreenchk->isChecked();
     s.Daempfung = dampingAction_->isChecked();
     s.processormethod = highestMethodAction_->isChecked() ? 1 : 0;
-    s.Language = context_.language;
+    s.Language = context_.dispatcher->activeLanguage();
     return s;
 }
 

@@ -24,6 +24,9 @@ void TMainForm::setupTray() {
     trayStartMinimizedAction_->setObjectName(QStringLiteral("TrayMiniStart1"));
     QAction* settings = menu->addAction(QStringLiteral("Einstellungen"), this, &TMainForm::showFromTray);
     settings->setObjectName(QStringLiteral("TrayEinstellungen1"));
+    QAction* about = menu->addAction(QStringLiteral("Über"));
+    about->setObjectName(QStringLiteral("TrayUeber1"));
+    about->setEnabled(false);
     QAction* quit = menu->addAction(QStringLiteral("Exit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("TrayExit1"));
     trayStartWithSystemAction_->setCheckable(true);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/BuiltinTexts.h"
 #include "app/SettingsStore.h"
 #include "engine/DryRunPowerBackend.h"
 #include "engine/PowerActions.h"
@@ -11,6 +10,7 @@
 #include "sensors/CpuSampler.h"
 #include "sensors/NetworkMeter.h"
 #include "ui/TMainForm.h"
+#include "ui/TSplashScreen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,7 +38,7 @@ class TMainFormTest : public ::testing::Test {
 protected:
     QTemporaryDir root;
     SettingsStore store{SettingsStore::settingsFolder(root.path())};
-    BuiltinTexts texts{1};
+    TSplashScreen host{ProductIdentity{}, 1};
     Autostart autostart{root.path() + "/config"};
     CpuSampler cpuSampler{createCpuCounterSource()};
     CpuLoadSampling cpuSampling{cpuSampler};
@@ -66,7 +66,8 @@ protected:
         context.networkMeter = &networkMeter;
         context.power = &power;
         context.programFile = "/opt/my apps/vespera";
-        context.texts = &texts;
+        context.dispatcher = &host.dispatcher();
+        context.messageBoxes = &host.messageBoxes();
         form = std::make_unique<TMainForm>(context);
     }
 
@@ -272,7 +273,8 @@ TEST_F(TMainFormTest, RefusedActionAddsAFailureLineUnderTheFinishedText) {
     MainFormContext context;
     context.productTitle = "Vespera";
     context.store = &store;
-    context.texts = &texts;
+    context.dispatcher = &host.dispatcher();
+    context.messageBoxes = &host.messageBoxes();
     context.autostart = &autostart;
     context.cpuSampling = &cpuSampling;
     context.networkMeter = &networkMeter;
@@ -286,4 +288,19 @@ TEST_F(TMainFormTest, RefusedActionAddsAFailureLineUnderTheFinishedText) {
     EXPECT_TRUE(status.startsWith("Fertig - Ihr PC wird ausgeschaltet!\r\n")) << status.toStdString();
     EXPECT_TRUE(status.contains("Not allowed")) << status.toStdString();
     EXPECT_FALSE(timer2->isActive());
+}
+
+TEST_F(TMainFormTest, LanguageSwitchTranslatesCaptionsButKeepsTheStartupLists) {
+    writeSettings("fproz=1\r\n");
+    open();
+    form->show();
+    child<QAction>("Englisch1")->trigger();
+    EXPECT_EQ(child<QCheckBox>("CheckBox2")->text(), "Activate");
+    EXPECT_EQ(child<QComboBox>("ComboBox1")->currentText(), "5 Minuten");
+    EXPECT_EQ(saved().Language, 2);
+    EXPECT_TRUE(child<QAction>("Englisch1")->isChecked());
+    child<QAction>("Deutsch1")->trigger();
+    EXPECT_EQ(child<QCheckBox>("CheckBox2")->text(), "Aktivieren");
+    EXPECT_EQ(child<QAction>("Beenden1")->text(), "Beenden");
+    EXPECT_EQ(saved().Language, 1);
 }
