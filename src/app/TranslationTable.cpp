@@ -3,7 +3,8 @@
 #include "app/Cp1252.h"
 
 #include <QFile>
-#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace vespera {
 
@@ -35,8 +36,9 @@ std::optional<TranslationRow> readRow(QByteArrayView line) {
 // Section names are "st" and a capitalised word. A line without delimiters that does not look like one
 // is a row that lost them.
 bool looksLikeSectionName(const QString& line) {
-    static const QRegularExpression pattern(QStringLiteral("^st[A-Z][A-Za-z]*$"));
-    return pattern.match(line).hasMatch();
+    const auto asciiLetter = [](QChar c) { return c.unicode() < 0x80 && c.isLetter(); };
+    return line.size() > 2 && line.startsWith(u"st") && line.at(2).isUpper() &&
+           std::all_of(line.cbegin(), line.cend(), asciiLetter);
 }
 
 } // namespace

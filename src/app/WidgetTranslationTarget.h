@@ -9,8 +9,6 @@
 
 #include <memory>
 
-class QObject;
-
 namespace vespera {
 
 class FormTranslator;
