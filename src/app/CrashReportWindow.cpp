@@ -13,7 +13,8 @@ CrashReportWindow::CrashReportWindow(const QString& details, QWidget* parent) : 
     setWindowTitle(QStringLiteral("Vespera"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(QStringLiteral("Vespera ist auf einen Fehler gestoßen. / Vespera ran into an error."), this);
+    auto* heading = new QLabel(
+        QStringLiteral("Vespera ist auf einen Fehler gestoßen. / Vespera ran into an error."), this);
     auto* text = new QPlainTextEdit(details, this);
     text->setObjectName(QStringLiteral("Details"));
     text->setReadOnly(true);

@@ -6,10 +6,10 @@ namespace vespera {
 
 namespace {
 
-constexpr std::array<ActionKind, 5> WithHibernate = {ActionKind::PowerOff, ActionKind::Hibernate, ActionKind::Standby,
-                                                     ActionKind::Reboot, ActionKind::LogOff};
-constexpr std::array<ActionKind, 5> WithoutHibernate = {ActionKind::PowerOff, ActionKind::Standby, ActionKind::Reboot,
-                                                        ActionKind::LogOff, ActionKind::LogOff};
+constexpr std::array<ActionKind, 5> WithHibernate = {
+    ActionKind::PowerOff, ActionKind::Hibernate, ActionKind::Standby, ActionKind::Reboot, ActionKind::LogOff};
+constexpr std::array<ActionKind, 5> WithoutHibernate = {
+    ActionKind::PowerOff, ActionKind::Standby, ActionKind::Reboot, ActionKind::LogOff, ActionKind::LogOff};
 
 QString nameOf(ActionKind kind) {
     switch (kind) {
@@ -52,7 +52,9 @@ ActionKind actionKindForIndex(int index, bool hibernateEntry) {
     return table[static_cast<std::size_t>(index)];
 }
 
-QString actionNameForIndex(int index, bool hibernateEntry) { return nameOf(actionKindForIndex(index, hibernateEntry)); }
+QString actionNameForIndex(int index, bool hibernateEntry) {
+    return nameOf(actionKindForIndex(index, hibernateEntry));
+}
 
 int actionIndexForName(const QString& name, bool hibernateEntry) {
     const int shift = hibernateEntry ? 0 : 1;
@@ -79,7 +81,11 @@ ActionKind actionKindForName(const QString& name) {
     return ActionKind::Hibernate;
 }
 
-QString actionShortKey(ActionKind kind) { return QStringLiteral("IDS_%1").arg(textNumber(kind)); }
-QString actionLongKey(ActionKind kind) { return QStringLiteral("IDS_%1").arg(textNumber(kind) + 1); }
+QString actionShortKey(ActionKind kind) {
+    return QStringLiteral("IDS_%1").arg(textNumber(kind));
+}
+QString actionLongKey(ActionKind kind) {
+    return QStringLiteral("IDS_%1").arg(textNumber(kind) + 1);
+}
 
 } // namespace vespera

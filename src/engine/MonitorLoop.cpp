@@ -71,7 +71,8 @@ void MonitorLoop::buildStatusLine() {
 // Returns true when the tick fired; the branches after the one that fired do not run.
 bool MonitorLoop::runBranches() {
     const Conditions& on = state_.conditions;
-    if (on.processor && stateBranch(Branch::Processor, state_.cpuThreshold < state_.cpuLoad, true, Dispatch::A))
+    if (on.processor &&
+        stateBranch(Branch::Processor, state_.cpuThreshold < state_.cpuLoad, true, Dispatch::A))
         return true;
     if (on.process && stateBranch(Branch::Process, sensors_.processBusy(), false, Dispatch::A))
         return true;
@@ -81,7 +82,8 @@ bool MonitorLoop::runBranches() {
     }
     if (on.input && stateBranch(Branch::Input, state_.inputSeen, false, Dispatch::B))
         return true;
-    return on.network && stateBranch(Branch::Network, state_.netThreshold < state_.netLoad, false, Dispatch::B);
+    return on.network &&
+           stateBranch(Branch::Network, state_.netThreshold < state_.netLoad, false, Dispatch::B);
 }
 
 bool MonitorLoop::stateBranch(Branch branch, bool busy, bool withStatusInHint, Dispatch dispatch) {
@@ -144,6 +146,8 @@ void MonitorLoop::fire(Dispatch dispatch, const QString& statusLine) {
     }
 }
 
-QString MonitorLoop::text(const char* key) const { return texts_.lookupText(QString::fromLatin1(key)); }
+QString MonitorLoop::text(const char* key) const {
+    return texts_.lookupText(QString::fromLatin1(key));
+}
 
 } // namespace vespera

@@ -5,7 +5,8 @@
 namespace vespera {
 
 namespace {
-constexpr std::array<int, CustomPeriodIndex> FixedPeriods = {10, 30, 60, 120, 300, 600, 900, 1800, 2700, 3600, 0};
+constexpr std::array<int, CustomPeriodIndex> FixedPeriods = {10,  30,   60,   120,  300, 600,
+                                                             900, 1800, 2700, 3600, 0};
 }
 
 int periodSecondsForIndex(int index, int customSeconds) {

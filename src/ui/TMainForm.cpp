@@ -36,21 +36,27 @@ namespace vespera {
 namespace {
 constexpr int ClientWidth = 507;
 constexpr int ClientHeight = 495;
-const QStringList DoNotTranslate = {QStringLiteral("ComboBox3"),        QStringLiteral("ComboBox1"),
-                                    QStringLiteral("TcpClient1"),       QStringLiteral("MainMenu1"),
-                                    QStringLiteral("Progressbar1_new"), QStringLiteral("ProgressBar2_new"),
-                                    QStringLiteral("Edit4"),            QStringLiteral("Edit1")};
+const QStringList DoNotTranslate = {QStringLiteral("ComboBox3"),
+                                    QStringLiteral("ComboBox1"),
+                                    QStringLiteral("TcpClient1"),
+                                    QStringLiteral("MainMenu1"),
+                                    QStringLiteral("Progressbar1_new"),
+                                    QStringLiteral("ProgressBar2_new"),
+                                    QStringLiteral("Edit4"),
+                                    QStringLiteral("Edit1")};
 } // namespace
 
 TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context),
-      translator_(createFormTranslator(*this, shippedTranslationTable(QStringLiteral("TMainForm")), DoNotTranslate)),
+      translator_(
+          createFormTranslator(*this, shippedTranslationTable(QStringLiteral("TMainForm")), DoNotTranslate)),
       loop_(state_, *this, *this, *translator_) {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QFont font;
-    font.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    font.setFamilies(
+        {QStringLiteral("Segoe UI"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     font.setPixelSize(11);
     setFont(font);
     setCentralWidget(new QWidget(this));
@@ -118,19 +124,23 @@ void TMainForm::applyStartupHints() {
     if (context_.dispatcher->activeLanguage() != 2)
         return;
     Progressbar1_new->setToolTip(QStringLiteral("Actual processor utilization"));
-    ProgressBar2_new->setToolTip(QStringLiteral("The current network throughput of the selected network interfaces"));
-    ComboBox1->setToolTip(QStringLiteral("You can set the time period after the \r\nthe event is going to be "
-                                         "triggered. Of course\r\nyou have to enable \"Activate\" to start time period!"));
-    ComboBox3->setToolTip(QStringLiteral("You can set the action / event, which is done be reaching the\r\nadjacent "
-                                         "timing. Hibernate or Standby modes are only \r\navailable if your PC "
-                                         "supports those functions."));
+    ProgressBar2_new->setToolTip(
+        QStringLiteral("The current network throughput of the selected network interfaces"));
+    ComboBox1->setToolTip(
+        QStringLiteral("You can set the time period after the \r\nthe event is going to be "
+                       "triggered. Of course\r\nyou have to enable \"Activate\" to start time period!"));
+    ComboBox3->setToolTip(
+        QStringLiteral("You can set the action / event, which is done be reaching the\r\nadjacent "
+                       "timing. Hibernate or Standby modes are only \r\navailable if your PC "
+                       "supports those functions."));
 }
 
 void TMainForm::fillPeriodSelector() {
     const QSignalBlocker block(ComboBox1);
     for (int i = 22; i <= 32; ++i)
         ComboBox1->addItem(translator_->lookupText(QStringLiteral("IDS_%1").arg(i)));
-    ComboBox1->addItem(context_.dispatcher->activeLanguage() == 2 ? QStringLiteral("User defined") : QStringLiteral("Benutzerdefiniert"));
+    ComboBox1->addItem(context_.dispatcher->activeLanguage() == 2 ? QStringLiteral("User defined")
+                                                                  : QStringLiteral("Benutzerdefiniert"));
     ComboBox1->setCurrentIndex(0);
 }
 
@@ -239,6 +249,8 @@ void TMainForm::Timer4Timer() {
         Timer4->stop();
 }
 
-QString TMainForm::text(const char* key) const { return translator_->lookupText(QString::fromLatin1(key)); }
+QString TMainForm::text(const char* key) const {
+    return translator_->lookupText(QString::fromLatin1(key));
+}
 
 } // namespace vespera

@@ -74,7 +74,9 @@ void TMainForm::ProzCheckBoxClick() {
     EntwederOder();
 }
 
-void TMainForm::EntwederOder() { ComboBox1->setEnabled(!state_.conditions.onlyTime()); }
+void TMainForm::EntwederOder() {
+    ComboBox1->setEnabled(!state_.conditions.onlyTime());
+}
 
 void TMainForm::ComboBox1Change() {
     state_.periodIndex = ComboBox1->currentIndex();
@@ -123,7 +125,9 @@ void TMainForm::DoRestart() {
     }
 }
 
-void TMainForm::disarm() { CheckBox2->setChecked(false); }
+void TMainForm::disarm() {
+    CheckBox2->setChecked(false);
+}
 
 void TMainForm::stopTick() {
     Timer2->stop();
@@ -145,8 +149,14 @@ void TMainForm::showCountdown(int) {}
 void TMainForm::closeCountdown() {}
 void TMainForm::setCountdownText(const QString&) {}
 void TMainForm::runShutdownCommand() {}
-bool TMainForm::processBusy() { return false; }
-bool TMainForm::scheduleMatches() { return false; }
-QString TMainForm::scheduleDescription(const QString& actionShortText) { return actionShortText; }
+bool TMainForm::processBusy() {
+    return false;
+}
+bool TMainForm::scheduleMatches() {
+    return false;
+}
+QString TMainForm::scheduleDescription(const QString& actionShortText) {
+    return actionShortText;
+}
 
 } // namespace vespera

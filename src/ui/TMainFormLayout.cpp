@@ -27,7 +27,8 @@ template <typename W> W* place(QWidget* parent, const char* name, int x, int y, 
     return widget;
 }
 
-QCheckBox* checkBox(QWidget* parent, const char* name, int x, int y, const QString& caption, bool bold = false) {
+QCheckBox* checkBox(QWidget* parent, const char* name, int x, int y, const QString& caption,
+                    bool bold = false) {
     auto* box = place<QCheckBox>(parent, name, x, y);
     box->setText(caption);
     if (bold) {
@@ -85,7 +86,8 @@ void TMainForm::setupShutdownGroup() {
     ComboBox1 = place<QComboBox>(box, "ComboBox1", 7, 20, 105, 21);
     ComboBox3 = place<QComboBox>(box, "ComboBox3", 119, 20, 97, 21);
     CheckBox2 = checkBox(box, "CheckBox2", 227, 22, QStringLiteral("Aktivieren"), true);
-    Enabelafterrestartchk1 = checkBox(box, "Enabelafterrestartchk1", 7, 46, QStringLiteral("nach Neustart wieder aktiv"));
+    Enabelafterrestartchk1 =
+        checkBox(box, "Enabelafterrestartchk1", 7, 46, QStringLiteral("nach Neustart wieder aktiv"));
     FullScreenchk = checkBox(box, "FullScreenchk", 168, 46, QStringLiteral("Fullscreen Countdown"));
 }
 
@@ -101,7 +103,8 @@ void TMainForm::setupConditionGroup() {
     auto* process = place<QPushButton>(box, "ProcessBitBtn", 8, 304, 288, 33);
     process->setText(QStringLiteral("Programm / Prozess wählen"));
     process->setEnabled(false);
-    KMCheckBox = checkBox(box, "KMCheckBox", 8, 344, QStringLiteral("keine Maus- / Tastaturaktivität:"), true);
+    KMCheckBox =
+        checkBox(box, "KMCheckBox", 8, 344, QStringLiteral("keine Maus- / Tastaturaktivität:"), true);
 }
 
 void TMainForm::setupProcessorControls(QGroupBox* box) {
@@ -157,9 +160,11 @@ void TMainForm::setupStatusLine() {
 void TMainForm::setupMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("Datei"));
     file->setObjectName(QStringLiteral("Datei1"));
-    startWithSystemAction_ = file->addAction(QStringLiteral("mit Windows starten"), this, &TMainForm::toggleAutostart);
+    startWithSystemAction_ =
+        file->addAction(QStringLiteral("mit Windows starten"), this, &TMainForm::toggleAutostart);
     startWithSystemAction_->setObjectName(QStringLiteral("WindowsStart1"));
-    startMinimizedAction_ = file->addAction(QStringLiteral("minimiert starten"), this, &TMainForm::toggleStartMinimized);
+    startMinimizedAction_ =
+        file->addAction(QStringLiteral("minimiert starten"), this, &TMainForm::toggleStartMinimized);
     startMinimizedAction_->setObjectName(QStringLiteral("MiniStart1"));
     file->addSeparator();
     file->addAction(QStringLiteral("Taskplaner starten"))->setObjectName(QStringLiteral("Taskplaner1"));
@@ -204,7 +209,8 @@ void TMainForm::setupAboutMenu() {
     helpAction_->setObjectName(QStringLiteral("Hilfe1"));
     about->addAction(QStringLiteral("Update"))->setObjectName(QStringLiteral("Update1"));
     about->addAction(QStringLiteral("Über"))->setObjectName(QStringLiteral("UeberBox1"));
-    for (const char* name : {"Taskplaner1", "Assistent1", "Shutdownzeitraum1", "Hilfe1", "Update1", "UeberBox1"})
+    for (const char* name :
+         {"Taskplaner1", "Assistent1", "Shutdownzeitraum1", "Hilfe1", "Update1", "UeberBox1"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(false);
 }
 

@@ -18,9 +18,11 @@ void TMainForm::setupTray() {
     tray_->setIcon(QApplication::style()->standardIcon(QStyle::SP_ComputerIcon));
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("TrayMenu"));
-    trayStartWithSystemAction_ = menu->addAction(QStringLiteral("mit Windows Starten"), this, &TMainForm::toggleAutostart);
+    trayStartWithSystemAction_ =
+        menu->addAction(QStringLiteral("mit Windows Starten"), this, &TMainForm::toggleAutostart);
     trayStartWithSystemAction_->setObjectName(QStringLiteral("TrayWindowsStart1"));
-    trayStartMinimizedAction_ = menu->addAction(QStringLiteral("minimiert starten"), this, &TMainForm::toggleStartMinimized);
+    trayStartMinimizedAction_ =
+        menu->addAction(QStringLiteral("minimiert starten"), this, &TMainForm::toggleStartMinimized);
     trayStartMinimizedAction_->setObjectName(QStringLiteral("TrayMiniStart1"));
     QAction* settings = menu->addAction(QStringLiteral("Einstellungen"), this, &TMainForm::showFromTray);
     settings->setObjectName(QStringLiteral("TrayEinstellungen1"));

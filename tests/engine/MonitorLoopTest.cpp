@@ -111,7 +111,8 @@ TEST_F(MonitorLoopTest, ProcessorConditionFiresOnTheTenthQuietTickAndRestartsOnA
     loop.tick();
     EXPECT_EQ(state.idleSeconds, 0);
     EXPECT_EQ(state.statusLine, "In 10 Sekunden wird Ihr PC ausgeschaltet!");
-    EXPECT_EQ(state.trayHint, "In 10 Sekunden wird Ihr PC ausgeschaltet!In 10 Sekunden wird Ihr ausgeschaltet!");
+    EXPECT_EQ(state.trayHint,
+              "In 10 Sekunden wird Ihr PC ausgeschaltet!In 10 Sekunden wird Ihr ausgeschaltet!");
 
     state.cpuLoad = 3;
     EXPECT_EQ(ticksUntilFired(20), 10);

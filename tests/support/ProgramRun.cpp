@@ -30,7 +30,9 @@ ProgramRun::~ProgramRun() {
     }
 }
 
-QString ProgramRun::settingsFile() const { return home_ + "/config/ORBELAN/Vespera/vsp-settings.ini"; }
+QString ProgramRun::settingsFile() const {
+    return home_ + "/config/ORBELAN/Vespera/vsp-settings.ini";
+}
 
 void ProgramRun::writeSettings(const QByteArray& body) const {
     QFile file(settingsFile());

@@ -31,8 +31,12 @@ QString runtimeFolder() {
     return own;
 }
 
-QString programFile() { return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath(); }
+QString programFile() {
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+}
 
-QString programFolder() { return QFileInfo(programFile()).absolutePath(); }
+QString programFolder() {
+    return QFileInfo(programFile()).absolutePath();
+}
 
 } // namespace vespera
