@@ -158,6 +158,7 @@ void TMainForm::setupStatusLine() {
 }
 
 void TMainForm::setupMenus() {
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = menuBar()->addMenu(QStringLiteral("Datei"));
     file->setObjectName(QStringLiteral("Datei1"));
     startWithSystemAction_ =

@@ -304,3 +304,32 @@ TEST_F(TMainFormTest, LanguageSwitchTranslatesCaptionsButKeepsTheStartupLists) {
     EXPECT_EQ(child<QAction>("Beenden1")->text(), "Beenden");
     EXPECT_EQ(saved().Language, 1);
 }
+
+namespace {
+class NoHibernateBackend : public DryRunPowerBackend {
+public:
+    using DryRunPowerBackend::DryRunPowerBackend;
+    bool canHibernate() override { return false; }
+};
+} // namespace
+
+TEST_F(TMainFormTest, WithoutHibernationTheActionSelectorHasFourEntries) {
+    writeSettings("fproz=1\r\ntype=Reboot\r\n");
+    NoHibernateBackend backend{powerLog};
+    PowerActions noHibernate{backend, powerLog};
+    MainFormContext context;
+    context.store = &store;
+    context.dispatcher = &host.dispatcher();
+    context.messageBoxes = &host.messageBoxes();
+    context.autostart = &autostart;
+    context.cpuSampling = &cpuSampling;
+    context.networkMeter = &networkMeter;
+    context.power = &noHibernate;
+    form = std::make_unique<TMainForm>(context);
+    form->show();
+    auto* selector = child<QComboBox>("ComboBox3");
+    EXPECT_EQ(selector->count(), 4);
+    EXPECT_EQ(selector->currentIndex(), 2); // "Reboot"
+    selector->setCurrentIndex(1);
+    EXPECT_EQ(saved().type, "Standby");
+}
