@@ -56,7 +56,8 @@ protected:
         file.write("[Settings]\r\n" + body);
     }
 
-    void open() {
+    // Opens the window; `actions` replaces the dry-run power actions.
+    void open(PowerActions* actions = nullptr) {
         MainFormContext context;
         context.productTitle = "Vespera";
         context.versionText = "1.2.3";
@@ -64,7 +65,7 @@ protected:
         context.autostart = &autostart;
         context.cpuSampling = &cpuSampling;
         context.networkMeter = &networkMeter;
-        context.power = &power;
+        context.power = actions ? actions : &power;
         context.programFile = "/opt/my apps/vespera";
         context.dispatcher = &host.dispatcher();
         context.messageBoxes = &host.messageBoxes();
@@ -270,16 +271,7 @@ TEST_F(TMainFormTest, RefusedActionAddsAFailureLineUnderTheFinishedText) {
     writeSettings("fproz=1\r\nproz_taskbar=100\r\ntime=10\r\narmed=1\r\n");
     RefusingBackend refusing{powerLog};
     PowerActions refusingPower{refusing, powerLog};
-    MainFormContext context;
-    context.productTitle = "Vespera";
-    context.store = &store;
-    context.dispatcher = &host.dispatcher();
-    context.messageBoxes = &host.messageBoxes();
-    context.autostart = &autostart;
-    context.cpuSampling = &cpuSampling;
-    context.networkMeter = &networkMeter;
-    context.power = &refusingPower;
-    form = std::make_unique<TMainForm>(context);
+    open(&refusingPower);
     form->show();
     auto* timer2 = child<QTimer>("Timer2");
     for (int i = 0; i < 10; ++i)
@@ -317,15 +309,7 @@ TEST_F(TMainFormTest, WithoutHibernationTheActionSelectorHasFourEntries) {
     writeSettings("fproz=1\r\ntype=Reboot\r\n");
     NoHibernateBackend backend{powerLog};
     PowerActions noHibernate{backend, powerLog};
-    MainFormContext context;
-    context.store = &store;
-    context.dispatcher = &host.dispatcher();
-    context.messageBoxes = &host.messageBoxes();
-    context.autostart = &autostart;
-    context.cpuSampling = &cpuSampling;
-    context.networkMeter = &networkMeter;
-    context.power = &noHibernate;
-    form = std::make_unique<TMainForm>(context);
+    open(&noHibernate);
     form->show();
     auto* selector = child<QComboBox>("ComboBox3");
     EXPECT_EQ(selector->count(), 4);
