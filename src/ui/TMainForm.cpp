@@ -54,9 +54,11 @@ TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
     setObjectName(QStringLiteral("TMainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // Liberation Sans stands in for Segoe UI where it is missing: its metrics keep the captions within
+    // the layout's widths.
     QFont font;
     font.setFamilies(
-        {QStringLiteral("Segoe UI"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+        {QStringLiteral("Segoe UI"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(11);
     setFont(font);
     setCentralWidget(new QWidget(this));
@@ -113,9 +115,15 @@ void TMainForm::applyStartupState() {
 
 // The window follows the program's language from now on; the menu switches it for every window.
 void TMainForm::setupTranslation() {
+    setupGermanHints();
+    translator_->translateForm(); // the German hints of the table
     context_.dispatcher->link(*translator_);
-    languageMenu_ = std::make_unique<LanguageMenu>(*germanAction_, *englishAction_, *context_.dispatcher,
-                                                   [this] { SaveSettings(); });
+    fitCaptions();
+    languageMenu_ =
+        std::make_unique<LanguageMenu>(*germanAction_, *englishAction_, *context_.dispatcher, [this] {
+            fitCaptions();
+            SaveSettings();
+        });
     languageMenu_->startUp(*helpAction_);
 }
 

@@ -86,6 +86,8 @@ private:
     void setupMenus();
     void setupAboutMenu();
     void setupTranslation();
+    void setupGermanHints();
+    void fitCaptions();
     void applyStartupHints();
     void setupShutdownGroup();
     void setupConditionGroup();

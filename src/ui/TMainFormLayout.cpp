@@ -27,9 +27,14 @@ template <typename W> W* place(QWidget* parent, const char* name, int x, int y, 
     return widget;
 }
 
+// Check boxes and labels without a given size take the size of their caption, also after a language
+// switch (see fitCaptions).
+constexpr const char* AutoSize = "vesperaAutoSize";
+
 QCheckBox* checkBox(QWidget* parent, const char* name, int x, int y, const QString& caption,
                     bool bold = false) {
     auto* box = place<QCheckBox>(parent, name, x, y);
+    box->setProperty(AutoSize, true);
     box->setText(caption);
     if (bold) {
         QFont f = box->font();
@@ -42,6 +47,7 @@ QCheckBox* checkBox(QWidget* parent, const char* name, int x, int y, const QStri
 
 QLabel* label(QWidget* parent, const char* name, int x, int y, const QString& caption) {
     auto* l = place<QLabel>(parent, name, x, y);
+    l->setProperty(AutoSize, true);
     l->setText(caption);
     l->adjustSize();
     return l;
@@ -79,6 +85,30 @@ QProgressBar* gauge(QWidget* parent, const char* name, int x, int y, const QStri
 }
 
 } // namespace
+
+void TMainForm::fitCaptions() {
+    for (QWidget* widget : findChildren<QWidget*>())
+        if (widget->property(AutoSize).toBool())
+            widget->adjustSize();
+}
+
+// Hints of the controls the translation table leaves alone; the others come from the table's German.
+void TMainForm::setupGermanHints() {
+    Edit1->setToolTip(QStringLiteral("Aktuell gesetzte Prozessorauslastung"));
+    Edit4->setToolTip(QStringLiteral("Aktuell gesetzter Netzwerktraffic "));
+    Progressbar1_new->setToolTip(QStringLiteral("Aktuelle Prozessorauslastung"));
+    ProgressBar2_new->setToolTip(
+        QStringLiteral("Der aktuelle Netzwerkdurchsatz des gewählten Netzwerkinterfaces"));
+    ComboBox1->setToolTip(
+        QStringLiteral("Hier stellen Sie den Zeitraum ein, nach dessen Erreichen\r\nder "
+                       "nebenstehende Event ausgelöst wird. Hierzu muss \r\nselbstverständlich "
+                       "Vespera \"Aktiviert\" sein"));
+    ComboBox3->setToolTip(
+        QStringLiteral("Hier stellen Sie die Aktion/Event ein, die beim Erreichen des \r\n"
+                       "nebenstehenden Zeitpunktes ausgeläst wird.Der Ruhezustand\r\nbzw. "
+                       "Standby ist hier nur auswählbar, wenn Ihr PC diese\r\nFunktionen auch "
+                       "unterstützt."));
+}
 
 void TMainForm::setupShutdownGroup() {
     auto* central = centralWidget();
