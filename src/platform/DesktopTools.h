@@ -6,7 +6,8 @@ namespace vespera {
 
 // The desktop's own tools that the main window's quick links open. Each opener starts the first
 // suitable tool that is installed, does not wait for it, and returns whether one was started, so that
-// the caller can tell the user when there is none.
+// the caller can tell the user when there is none. Finding the tool may take a moment (on KDE it asks
+// the settings shell which modules it has), so callers show a busy cursor meanwhile.
 class DesktopTools {
 public:
     // environment: where the tools are looked for and which desktop is running (on Linux: PATH and
