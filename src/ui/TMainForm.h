@@ -34,6 +34,7 @@ class StandardMessageBox;
 class CpuLoadSampling;
 class NetworkMeter;
 class PowerActions;
+class LinkLabel;
 class SettingsStore;
 
 // What the main window needs from the program around it.
@@ -183,6 +184,9 @@ private:
     QLabel* Label4 = nullptr;
     QLabel* StatusLine = nullptr;
     QLabel* SysInfo1lbl = nullptr;
+    LinkLabel* lblTask = nullptr;
+    LinkLabel* Label5 = nullptr;
+    LinkLabel* Label9 = nullptr;
 
     QAction* startWithSystemAction_ = nullptr;
     QAction* startMinimizedAction_ = nullptr;

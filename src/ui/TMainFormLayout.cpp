@@ -2,6 +2,8 @@
 // device-independent pixels scale them with the screen.
 #include "ui/TMainForm.h"
 
+#include "ui/LinkLabel.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,6 +49,14 @@ QCheckBox* checkBox(QWidget* parent, const char* name, int x, int y, const QStri
 
 QLabel* label(QWidget* parent, const char* name, int x, int y, const QString& caption) {
     auto* l = place<QLabel>(parent, name, x, y);
+    l->setProperty(AutoSize, true);
+    l->setText(caption);
+    l->adjustSize();
+    return l;
+}
+
+LinkLabel* link(QWidget* parent, const char* name, int y, const QString& caption) {
+    auto* l = place<LinkLabel>(parent, name, 8, y);
     l->setProperty(AutoSize, true);
     l->setText(caption);
     l->adjustSize();
@@ -170,7 +180,11 @@ void TMainForm::setupRightPanel() {
     QPalette white = panel->palette();
     white.setColor(QPalette::Window, Qt::white);
     panel->setPalette(white);
-    group(panel, "GroupBox4", 4, -2, 182, 69, QStringLiteral("Quicklinks "));
+    auto* links = group(panel, "GroupBox4", 4, -2, 182, 69, QStringLiteral("Quicklinks "));
+    lblTask = link(links, "lblTask", 18, QStringLiteral("Windows Taskplaner starten"));
+    Label5 = link(links, "Label5", 34, QStringLiteral("Energieoptionen anzeigen"));
+    Label9 = link(links, "Label9", 50, QStringLiteral("Einstellungsassistent starten"));
+    Label9->setEnabled(false);
     auto* info = group(panel, "GroupBox3", 4, 72, 182, 121, QStringLiteral("Systeminformation "));
     SysInfo1lbl = place<QLabel>(info, "SysInfo1lbl", 6, 16, 170, 100);
     SysInfo1lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,0 +1,24 @@
+#include "ui/LinkLabel.h"
+
+#include <QMouseEvent>
+
+namespace vespera {
+
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
+    QFont f = font();
+    f.setBold(true);
+    f.setUnderline(true);
+    setFont(f);
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, QColor(0x00, 0x66, 0xCC));
+    setPalette(p);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && isEnabled() && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+} // namespace vespera

@@ -1,0 +1,84 @@
+#pragma once
+
+// A main window with real sensors, a dry-run power backend and a settings folder of its own.
+#include <gtest/gtest.h>
+
+#include "app/SettingsStore.h"
+#include "engine/DryRunPowerBackend.h"
+#include "engine/PowerActions.h"
+#include "platform/Autostart.h"
+#include "platform/CpuCounterSource.h"
+#include "platform/IPHelper.h"
+#include "sensors/CpuLoadSampling.h"
+#include "sensors/CpuSampler.h"
+#include "sensors/NetworkMeter.h"
+#include "ui/TMainForm.h"
+#include "ui/TSplashScreen.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+#include <sstream>
+
+namespace vespera {
+
+class MainFormFixture : public ::testing::Test {
+protected:
+    QTemporaryDir root;
+    SettingsStore store{SettingsStore::settingsFolder(root.path())};
+    TSplashScreen host{ProductIdentity{}, 1};
+    Autostart autostart{root.path() + "/config"};
+    CpuSampler cpuSampler{createCpuCounterSource()};
+    CpuLoadSampling cpuSampling{cpuSampler};
+    std::unique_ptr<IPHelper> interfaces = createIPHelper();
+    NetworkMeter networkMeter{*interfaces};
+    std::ostringstream powerLog;
+    DryRunPowerBackend powerBackend{powerLog};
+    PowerActions power{powerBackend, powerLog};
+    std::unique_ptr<TMainForm> form;
+
+    void writeSettings(const QByteArray& body) {
+        ASSERT_TRUE(store.ensureFolder());
+        QFile file(store.filePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\r\n" + body);
+    }
+
+    // Opens the window; `actions` replaces the dry-run power actions.
+    void open(PowerActions* actions = nullptr) {
+        MainFormContext context;
+        context.productTitle = "Vespera";
+        context.versionText = "1.2.3";
+        context.store = &store;
+        context.autostart = &autostart;
+        context.cpuSampling = &cpuSampling;
+        context.networkMeter = &networkMeter;
+        context.power = actions ? actions : &power;
+        context.programFile = "/opt/my apps/vespera";
+        context.dispatcher = &host.dispatcher();
+        context.messageBoxes = &host.messageBoxes();
+        form = std::make_unique<TMainForm>(context);
+    }
+
+    // Answers the modal box the next event round opens, as a user would close it.
+    static void closeNextModalBox() {
+        QTimer::singleShot(0, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+    }
+
+    template <typename W> W* child(const char* name) const {
+        W* w = form->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    Settings saved() const { return store.load(1); }
+};
+
+} // namespace vespera
