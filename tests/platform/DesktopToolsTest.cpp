@@ -12,6 +12,12 @@ using namespace vespera;
 
 namespace {
 
+struct OrderCase {
+    const char* desktop;
+    QStringList installed;
+    const char* started;
+};
+
 // Fake desktop tools: shell scripts in a folder with blanks in its name. Each one that is started
 // appends its full path and its arguments to the folder's "started.log".
 class DesktopToolsTest : public ::testing::Test {
@@ -67,17 +73,20 @@ protected:
         return {};
     }
 
+    // Installs only the case's tools, runs `open` and tells what it started.
+    QString startedBy(bool (DesktopTools::*open)() const, const OrderCase& c) const {
+        QDir(binPath()).removeRecursively();
+        QDir().mkpath(binPath());
+        for (const QString& tool : c.installed)
+            addTool(tool);
+        return (DesktopTools(environment(c.desktop)).*open)() ? waitForStartedTool() : "(none)";
+    }
+
     bool nothingStarted() const { return !QFile::exists(logPath()); }
 
     QTemporaryDir root;
     const QString bin = "fake tools";
     const QByteArray logLine = "echo \"$0 $*\" >> \"$(dirname \"$0\")/started.log\"\n";
-};
-
-struct OrderCase {
-    const char* desktop;
-    QStringList installed;
-    const char* started;
 };
 
 } // namespace
@@ -100,12 +109,7 @@ TEST_F(DesktopToolsTest, PowerSettingsOfTheRunningDesktopComeFirstThenTheOthersI
     };
     for (const OrderCase& c : cases) {
         SCOPED_TRACE(c.desktop + (": " + c.installed.join(',').toStdString()));
-        QDir(binPath()).removeRecursively();
-        QDir().mkpath(binPath());
-        for (const QString& tool : c.installed)
-            addTool(tool);
-        EXPECT_TRUE(DesktopTools(environment(c.desktop)).openPowerSettings());
-        EXPECT_EQ(waitForStartedTool(), c.started);
+        EXPECT_EQ(startedBy(&DesktopTools::openPowerSettings, c), c.started);
     }
 }
 
@@ -118,12 +122,7 @@ TEST_F(DesktopToolsTest, SchedulingToolOfTheRunningDesktopComesFirst) {
     };
     for (const OrderCase& c : cases) {
         SCOPED_TRACE(c.desktop);
-        QDir(binPath()).removeRecursively();
-        QDir().mkpath(binPath());
-        for (const QString& tool : c.installed)
-            addTool(tool);
-        EXPECT_TRUE(DesktopTools(environment(c.desktop)).openSchedulingTool());
-        EXPECT_EQ(waitForStartedTool(), c.started);
+        EXPECT_EQ(startedBy(&DesktopTools::openSchedulingTool, c), c.started);
     }
 }
 
