@@ -8,6 +8,7 @@
 #include "engine/PowerActions.h"
 #include "platform/Autostart.h"
 #include "platform/CpuCounterSource.h"
+#include "platform/DesktopTools.h"
 #include "platform/IPHelper.h"
 #include "platform/InstanceLock.h"
 #include "platform/PowerSystem.h"
@@ -70,6 +71,8 @@ int runApplication(int argc, char* argv[]) {
     const PowerSystem power = openPowerSystem(QProcessEnvironment::systemEnvironment(), std::cerr);
     PowerActions actions(*power.backend, std::cerr);
     context.power = &actions;
+    const DesktopTools desktopTools;
+    context.desktopTools = &desktopTools;
     context.store = &store;
     context.dispatcher = &host.dispatcher();
     context.messageBoxes = &host.messageBoxes();

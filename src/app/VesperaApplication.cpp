@@ -2,6 +2,8 @@
 
 #include "app/CrashReportWindow.h"
 
+#include <QIcon>
+
 #include <exception>
 
 namespace vespera {
@@ -10,6 +12,7 @@ VesperaApplication::VesperaApplication(int& argc, char** argv) : QApplication(ar
     setApplicationName(QStringLiteral("Vespera"));
     setOrganizationName(QStringLiteral("ORBELAN"));
     setQuitOnLastWindowClosed(false);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/vespera.svg")));
 }
 
 bool VesperaApplication::notify(QObject* receiver, QEvent* event) {

@@ -10,7 +10,8 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
     f.setUnderline(true);
     setFont(f);
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, QColor(0x00, 0x66, 0xCC));
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        p.setColor(group, QPalette::WindowText, QColor(0x00, 0x66, 0xCC));
     setPalette(p);
     setCursor(Qt::PointingHandCursor);
 }

@@ -10,7 +10,9 @@
 #include "engine/ActionTable.h"
 #include "engine/PeriodTable.h"
 #include "engine/PowerActions.h"
+#include "platform/DesktopTools.h"
 #include "sensors/NetworkMeter.h"
+#include "ui/LinkLabel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -206,6 +208,11 @@ void TMainForm::setupTimers() {
     connect(FullScreenchk, &QCheckBox::toggled, this, [this](bool on) { state_.fullScreenCountdown = on; });
     connect(Button4, &QPushButton::clicked, this, [this] { Trackbar1->setValue(state_.cpuLoad); });
     connect(Button3, &QPushButton::clicked, this, &TMainForm::Button3Click);
+    const auto scheduler = [this] { openQuickLink(&DesktopTools::openSchedulingTool, "IDS_901"); };
+    connect(lblTask, &LinkLabel::clicked, this, scheduler);
+    connect(findChild<QAction*>(QStringLiteral("Taskplaner1")), &QAction::triggered, this, scheduler);
+    connect(Label5, &LinkLabel::clicked, this,
+            [this] { openQuickLink(&DesktopTools::openPowerSettings, "IDS_902"); });
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TMainForm::ComboBox2Change);
     connect(averageMethodAction_, &QAction::triggered, this, [this] { selectProcessorMethod(0); });
     connect(highestMethodAction_, &QAction::triggered, this, [this] { selectProcessorMethod(1); });

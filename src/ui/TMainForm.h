@@ -32,6 +32,7 @@ class LanguageDispatcher;
 class LanguageMenu;
 class StandardMessageBox;
 class CpuLoadSampling;
+class DesktopTools;
 class NetworkMeter;
 class PowerActions;
 class LinkLabel;
@@ -48,6 +49,7 @@ struct MainFormContext {
     CpuLoadSampling* cpuSampling = nullptr;
     NetworkMeter* networkMeter = nullptr;
     PowerActions* power = nullptr;
+    const DesktopTools* desktopTools = nullptr;
     LanguageDispatcher* dispatcher = nullptr; // the program's active language
     StandardMessageBox* messageBoxes = nullptr;
 };
@@ -132,6 +134,7 @@ private:
     void showFromTray();
     void toggleStartMinimized();
     void toggleAutostart();
+    void openQuickLink(bool (DesktopTools::*open)() const, const char* notFoundKey);
 
     // LoopHost
     void disarm() override;

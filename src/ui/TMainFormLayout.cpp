@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -138,10 +139,14 @@ void TMainForm::setupConditionGroup() {
     TimeCheckBox = checkBox(box, "TimeCheckBox", 8, 227, QStringLiteral("Zeitpunkt erreicht:"), true);
     auto* scheduler = place<QPushButton>(box, "SchedulerButton", 8, 245, 289, 33);
     scheduler->setText(QStringLiteral("Zeitpunkt(e) einrichten"));
+    scheduler->setIcon(QIcon(QStringLiteral(":/pictures/clock.svg")));
+    scheduler->setIconSize(QSize(24, 24));
     scheduler->setEnabled(false);
     ProcCheckBox = checkBox(box, "ProcCheckBox", 8, 286, QStringLiteral("Prozess beendet:"), true);
     auto* process = place<QPushButton>(box, "ProcessBitBtn", 8, 304, 288, 33);
     process->setText(QStringLiteral("Programm / Prozess wählen"));
+    process->setIcon(QIcon(QStringLiteral(":/pictures/program.svg")));
+    process->setIconSize(QSize(24, 24));
     process->setEnabled(false);
     KMCheckBox =
         checkBox(box, "KMCheckBox", 8, 344, QStringLiteral("keine Maus- / Tastaturaktivität:"), true);
@@ -186,6 +191,9 @@ void TMainForm::setupRightPanel() {
     Label9 = link(links, "Label9", 50, QStringLiteral("Einstellungsassistent starten"));
     Label9->setEnabled(false);
     auto* info = group(panel, "GroupBox3", 4, 72, 182, 121, QStringLiteral("Systeminformation "));
+    auto* picture = place<QLabel>(panel, "Image1", 4, 200, 182, 230);
+    picture->setPixmap(QIcon(QStringLiteral(":/pictures/panel.svg")).pixmap(picture->size()));
+    picture->setScaledContents(true);
     SysInfo1lbl = place<QLabel>(info, "SysInfo1lbl", 6, 16, 170, 100);
     SysInfo1lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont small = SysInfo1lbl->font();
@@ -195,7 +203,8 @@ void TMainForm::setupRightPanel() {
 
 void TMainForm::setupStatusLine() {
     auto* banner = place<QLabel>(centralWidget(), "Banner", 4, 457, 317, 40);
-    banner->setStyleSheet(QStringLiteral("background-color: #1f3a5f;"));
+    banner->setPixmap(QIcon(QStringLiteral(":/pictures/banner.svg")).pixmap(banner->size()));
+    banner->setScaledContents(true);
     StatusLine = place<QLabel>(centralWidget(), "StatusLine", 8, 457, 309, 40);
     StatusLine->setWordWrap(true);
     StatusLine->setStyleSheet(QStringLiteral("color: white; font-weight: bold; background: transparent;"));
@@ -246,7 +255,7 @@ void TMainForm::setupMenus() {
 }
 
 // Help, update and about arrive with their windows; until then their items are there but disabled, as
-// are the scheduling tool and the wizard above.
+// is the wizard above.
 void TMainForm::setupAboutMenu() {
     QMenu* about = menuBar()->addMenu(QStringLiteral("Über"));
     about->setObjectName(QStringLiteral("Ueber1"));
@@ -254,8 +263,7 @@ void TMainForm::setupAboutMenu() {
     helpAction_->setObjectName(QStringLiteral("Hilfe1"));
     about->addAction(QStringLiteral("Update"))->setObjectName(QStringLiteral("Update1"));
     about->addAction(QStringLiteral("Über"))->setObjectName(QStringLiteral("UeberBox1"));
-    for (const char* name :
-         {"Taskplaner1", "Assistent1", "Shutdownzeitraum1", "Hilfe1", "Update1", "UeberBox1"})
+    for (const char* name : {"Assistent1", "Shutdownzeitraum1", "Hilfe1", "Update1", "UeberBox1"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(false);
 }
 

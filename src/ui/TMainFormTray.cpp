@@ -2,12 +2,15 @@
 #include "ui/TMainForm.h"
 
 #include "app/SettingsWriteError.h"
+#include "app/StandardMessageBox.h"
 #include "platform/Autostart.h"
+#include "platform/DesktopTools.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QMenu>
-#include <QStyle>
+#include <QMessageBox>
 #include <QSystemTrayIcon>
 
 namespace vespera {
@@ -15,7 +18,7 @@ namespace vespera {
 void TMainForm::setupTray() {
     tray_ = new QSystemTrayIcon(this);
     tray_->setObjectName(QStringLiteral("TrayIcon1"));
-    tray_->setIcon(QApplication::style()->standardIcon(QStyle::SP_ComputerIcon));
+    tray_->setIcon(QApplication::windowIcon());
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("TrayMenu"));
     trayStartWithSystemAction_ =
@@ -91,6 +94,20 @@ void TMainForm::toggleAutostart() {
     } catch (const SettingsWriteError& error) {
         Q_EMIT settingsWriteFailed(error.message());
     }
+}
+
+} // namespace vespera
+
+namespace vespera {
+
+// The desktop's scheduling tool or power settings, with the hourglass while it is looked for; when the
+// desktop has none, the user is told so instead of nothing happening.
+void TMainForm::openQuickLink(bool (DesktopTools::*open)() const, const char* notFoundKey) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool started = (context_.desktopTools->*open)();
+    QApplication::restoreOverrideCursor();
+    if (!started)
+        context_.messageBoxes->show(this, QMessageBox::Information, text(notFoundKey));
 }
 
 } // namespace vespera

@@ -8,6 +8,7 @@
 #include "engine/PowerActions.h"
 #include "platform/Autostart.h"
 #include "platform/CpuCounterSource.h"
+#include "platform/DesktopTools.h"
 #include "platform/IPHelper.h"
 #include "sensors/CpuLoadSampling.h"
 #include "sensors/CpuSampler.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -39,7 +41,17 @@ protected:
     std::ostringstream powerLog;
     DryRunPowerBackend powerBackend{powerLog};
     PowerActions power{powerBackend, powerLog};
+    // The quick links look for the desktop's tools in a folder of the test's own.
+    QString toolFolder = root.path() + "/bin";
+    DesktopTools desktopTools{toolEnvironment(toolFolder)};
     std::unique_ptr<TMainForm> form;
+
+    static QProcessEnvironment toolEnvironment(const QString& folder) {
+        QProcessEnvironment env;
+        env.insert("PATH", folder);
+        env.insert("XDG_CURRENT_DESKTOP", "GNOME");
+        return env;
+    }
 
     void writeSettings(const QByteArray& body) {
         ASSERT_TRUE(store.ensureFolder());
@@ -58,6 +70,7 @@ protected:
         context.cpuSampling = &cpuSampling;
         context.networkMeter = &networkMeter;
         context.power = actions ? actions : &power;
+        context.desktopTools = &desktopTools;
         context.programFile = "/opt/my apps/vespera";
         context.dispatcher = &host.dispatcher();
         context.messageBoxes = &host.messageBoxes();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "MainFormFixture.h"
+#include "ui/LinkLabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
+#include <QThread>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -253,4 +256,36 @@ TEST_F(TMainFormTest, WithoutHibernationTheActionSelectorHasFourEntries) {
     EXPECT_EQ(selector->currentIndex(), 2); // "Reboot"
     selector->setCurrentIndex(1);
     EXPECT_EQ(saved().type, "Standby");
+}
+
+TEST_F(TMainFormTest, QuickLinksStartTheDesktopToolOrSayThereIsNone) {
+    writeSettings("fproz=1\r\n");
+    open();
+    form->show();
+    QString told;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            told = box->text();
+            box->close();
+        }
+    });
+    QMetaObject::invokeMethod(child<LinkLabel>("Label5"), "clicked", Qt::DirectConnection);
+    EXPECT_EQ(told, "Es wurden keine Energieeinstellungen Ihres Desktops gefunden!");
+
+    // A power settings tool on the path is started, and nothing is said.
+    ASSERT_TRUE(QDir().mkpath(toolFolder));
+    const QString marker = root.path() + "/started";
+    QFile tool(toolFolder + "/gnome-control-center");
+    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+    tool.write(("#!/bin/sh\necho \"$@\" > '" + marker + "'\n").toUtf8());
+    tool.close();
+    tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    told.clear();
+    QMetaObject::invokeMethod(child<LinkLabel>("Label5"), "clicked", Qt::DirectConnection);
+    EXPECT_TRUE(told.isEmpty());
+    QFile started(marker);
+    for (int i = 0; i < 100 && !started.exists(); ++i)
+        QThread::msleep(20);
+    ASSERT_TRUE(started.open(QIODevice::ReadOnly));
+    EXPECT_EQ(started.readAll().trimmed(), "power");
 }
