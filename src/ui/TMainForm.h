@@ -134,6 +134,7 @@ private:
     void showFromTray();
     void toggleStartMinimized();
     void toggleAutostart();
+    bool toggleStartItem(bool& setting, QAction* menuItem, QAction* trayItem);
     void openQuickLink(bool (DesktopTools::*open)() const, const char* notFoundKey);
 
     // LoopHost

@@ -72,20 +72,22 @@ void TMainForm::showFromTray() {
     activateWindow();
 }
 
-void TMainForm::toggleStartMinimized() {
-    const bool on = !settings_.startminimized;
-    settings_.startminimized = on;
-    startMinimizedAction_->setChecked(on);
-    trayStartMinimizedAction_->setChecked(on);
+// The start toggles stand in the main menu and in the tray menu; both items carry the one check mark.
+bool TMainForm::toggleStartItem(bool& setting, QAction* menuItem, QAction* trayItem) {
+    setting = !setting;
+    menuItem->setChecked(setting);
+    trayItem->setChecked(setting);
     SaveSettings();
+    return setting;
+}
+
+void TMainForm::toggleStartMinimized() {
+    toggleStartItem(settings_.startminimized, startMinimizedAction_, trayStartMinimizedAction_);
 }
 
 void TMainForm::toggleAutostart() {
-    const bool on = !settings_.startwithwindows;
-    settings_.startwithwindows = on;
-    startWithSystemAction_->setChecked(on);
-    trayStartWithSystemAction_->setChecked(on);
-    SaveSettings();
+    const bool on =
+        toggleStartItem(settings_.startwithwindows, startWithSystemAction_, trayStartWithSystemAction_);
     try {
         if (on)
             context_.autostart->addAutostartEntry(context_.programFile);
@@ -95,10 +97,6 @@ void TMainForm::toggleAutostart() {
         Q_EMIT settingsWriteFailed(error.message());
     }
 }
-
-} // namespace vespera
-
-namespace vespera {
 
 // The desktop's scheduling tool or power settings, with the hourglass while it is looked for; when the
 // desktop has none, the user is told so instead of nothing happening.
