@@ -88,6 +88,7 @@ private:
     // building
     void setupMenus();
     void setupAboutMenu();
+    QMenu* addMainMenu(const char* name, const QString& caption);
     void setupTranslation();
     void setupGermanHints();
     void fitCaptions();

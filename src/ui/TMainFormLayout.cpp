@@ -3,6 +3,7 @@
 #include "ui/TMainForm.h"
 
 #include "ui/LinkLabel.h"
+#include "ui/MenuItem.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -210,44 +211,43 @@ void TMainForm::setupStatusLine() {
     StatusLine->setStyleSheet(QStringLiteral("color: white; font-weight: bold; background: transparent;"));
 }
 
+QMenu* TMainForm::addMainMenu(const char* name, const QString& caption) {
+    QMenu* menu = menuBar()->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
 void TMainForm::setupMenus() {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Datei"));
-    file->setObjectName(QStringLiteral("Datei1"));
-    startWithSystemAction_ =
-        file->addAction(QStringLiteral("mit Windows starten"), this, &TMainForm::toggleAutostart);
-    startWithSystemAction_->setObjectName(QStringLiteral("WindowsStart1"));
-    startMinimizedAction_ =
-        file->addAction(QStringLiteral("minimiert starten"), this, &TMainForm::toggleStartMinimized);
-    startMinimizedAction_->setObjectName(QStringLiteral("MiniStart1"));
+    QMenu* file = addMainMenu("Datei1", QStringLiteral("Datei"));
+    startWithSystemAction_ = addMenuItem(file, "WindowsStart1", QStringLiteral("mit Windows starten"));
+    startMinimizedAction_ = addMenuItem(file, "MiniStart1", QStringLiteral("minimiert starten"));
     file->addSeparator();
-    file->addAction(QStringLiteral("Taskplaner starten"))->setObjectName(QStringLiteral("Taskplaner1"));
-    file->addAction(QStringLiteral("Assistent starten"))->setObjectName(QStringLiteral("Assistent1"));
-    QAction* minimize = file->addAction(QStringLiteral("Minimieren"), this, &TMainForm::hideToTray);
-    minimize->setObjectName(QStringLiteral("Minimieren1"));
-    QAction* quit = file->addAction(QStringLiteral("Beenden"), this, &QWidget::close);
-    quit->setObjectName(QStringLiteral("Beenden1"));
+    addMenuItem(file, "Taskplaner1", QStringLiteral("Taskplaner starten"));
+    addMenuItem(file, "Assistent1", QStringLiteral("Assistent starten"))->setEnabled(false);
+    connect(addMenuItem(file, "Minimieren1", QStringLiteral("Minimieren")), &QAction::triggered, this,
+            &TMainForm::hideToTray);
+    connect(addMenuItem(file, "Beenden1", QStringLiteral("Beenden")), &QAction::triggered, this,
+            &QWidget::close);
+    connect(startWithSystemAction_, &QAction::triggered, this, &TMainForm::toggleAutostart);
+    connect(startMinimizedAction_, &QAction::triggered, this, &TMainForm::toggleStartMinimized);
 
-    QMenu* language = menuBar()->addMenu(QStringLiteral("Sprache"));
-    language->setObjectName(QStringLiteral("Sprache1"));
-    germanAction_ = language->addAction(QStringLiteral("Deutsch"));
-    germanAction_->setObjectName(QStringLiteral("Deutsch1"));
-    englishAction_ = language->addAction(QStringLiteral("Englisch"));
-    englishAction_->setObjectName(QStringLiteral("Englisch1"));
+    QMenu* language = addMainMenu("Sprache1", QStringLiteral("Sprache"));
+    germanAction_ = addMenuItem(language, "Deutsch1", QStringLiteral("Deutsch"));
+    englishAction_ = addMenuItem(language, "Englisch1", QStringLiteral("Englisch"));
 
-    QMenu* expert = menuBar()->addMenu(QStringLiteral("Expertenoptionen"));
-    expert->setObjectName(QStringLiteral("Expertenoptionen1"));
-    averageMethodAction_ = expert->addAction(QStringLiteral("Prozessormethode: Durchschnitt (aller Kerne)"));
-    averageMethodAction_->setObjectName(QStringLiteral("ProzDurchschnitt1"));
-    highestMethodAction_ = expert->addAction(QStringLiteral("Prozessormethode: Höchster Wert (aller Kerne)"));
-    highestMethodAction_->setObjectName(QStringLiteral("ProzHoechster1"));
-    dampingAction_ = expert->addAction(QStringLiteral("Prozessormethode: Dämpfung der Sensitivität"));
-    dampingAction_->setObjectName(QStringLiteral("ProzDaempfung1"));
-    commandAction_ = expert->addAction(QStringLiteral("Kommando vor dem Shutdown ausführen"));
-    commandAction_->setObjectName(QStringLiteral("Kommando1"));
+    QMenu* expert = addMainMenu("Expertenoptionen1", QStringLiteral("Expertenoptionen"));
+    averageMethodAction_ = addMenuItem(expert, "ProzDurchschnitt1",
+                                       QStringLiteral("Prozessormethode: Durchschnitt (aller Kerne)"));
+    highestMethodAction_ = addMenuItem(expert, "ProzHoechster1",
+                                       QStringLiteral("Prozessormethode: Höchster Wert (aller Kerne)"));
+    dampingAction_ =
+        addMenuItem(expert, "ProzDaempfung1", QStringLiteral("Prozessormethode: Dämpfung der Sensitivität"));
+    commandAction_ = addMenuItem(expert, "Kommando1", QStringLiteral("Kommando vor dem Shutdown ausführen"));
     commandAction_->setEnabled(false);
-    expert->addAction(QStringLiteral("Benutzerdefinierten Shutdownzeitraum einstellen"))
-        ->setObjectName(QStringLiteral("Shutdownzeitraum1"));
+    addMenuItem(expert, "Shutdownzeitraum1",
+                QStringLiteral("Benutzerdefinierten Shutdownzeitraum einstellen"))
+        ->setEnabled(false);
     setupAboutMenu();
     for (QAction* a : {startWithSystemAction_, startMinimizedAction_, germanAction_, englishAction_,
                        averageMethodAction_, highestMethodAction_, dampingAction_, commandAction_})
@@ -255,16 +255,13 @@ void TMainForm::setupMenus() {
 }
 
 // Help, update and about arrive with their windows; until then their items are there but disabled, as
-// is the wizard above.
+// are the wizard and the user-defined period above.
 void TMainForm::setupAboutMenu() {
-    QMenu* about = menuBar()->addMenu(QStringLiteral("Über"));
-    about->setObjectName(QStringLiteral("Ueber1"));
-    helpAction_ = about->addAction(QStringLiteral("Hilfe"));
-    helpAction_->setObjectName(QStringLiteral("Hilfe1"));
-    about->addAction(QStringLiteral("Update"))->setObjectName(QStringLiteral("Update1"));
-    about->addAction(QStringLiteral("Über"))->setObjectName(QStringLiteral("UeberBox1"));
-    for (const char* name : {"Assistent1", "Shutdownzeitraum1", "Hilfe1", "Update1", "UeberBox1"})
-        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(false);
+    QMenu* about = addMainMenu("Ueber1", QStringLiteral("Über"));
+    helpAction_ = addMenuItem(about, "Hilfe1", QStringLiteral("Hilfe"));
+    for (QAction* item : {helpAction_, addMenuItem(about, "Update1", QStringLiteral("Update")),
+                          addMenuItem(about, "UeberBox1", QStringLiteral("Über"))})
+        item->setEnabled(false);
 }
 
 } // namespace vespera

@@ -5,6 +5,7 @@
 #include "app/StandardMessageBox.h"
 #include "platform/Autostart.h"
 #include "platform/DesktopTools.h"
+#include "ui/MenuItem.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,20 +23,17 @@ void TMainForm::setupTray() {
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("TrayMenu"));
     trayStartWithSystemAction_ =
-        menu->addAction(QStringLiteral("mit Windows Starten"), this, &TMainForm::toggleAutostart);
-    trayStartWithSystemAction_->setObjectName(QStringLiteral("TrayWindowsStart1"));
-    trayStartMinimizedAction_ =
-        menu->addAction(QStringLiteral("minimiert starten"), this, &TMainForm::toggleStartMinimized);
-    trayStartMinimizedAction_->setObjectName(QStringLiteral("TrayMiniStart1"));
-    QAction* settings = menu->addAction(QStringLiteral("Einstellungen"), this, &TMainForm::showFromTray);
-    settings->setObjectName(QStringLiteral("TrayEinstellungen1"));
-    QAction* about = menu->addAction(QStringLiteral("Über"));
-    about->setObjectName(QStringLiteral("TrayUeber1"));
-    about->setEnabled(false);
-    QAction* quit = menu->addAction(QStringLiteral("Exit"), this, &QWidget::close);
-    quit->setObjectName(QStringLiteral("TrayExit1"));
+        addMenuItem(menu, "TrayWindowsStart1", QStringLiteral("mit Windows Starten"));
+    trayStartMinimizedAction_ = addMenuItem(menu, "TrayMiniStart1", QStringLiteral("minimiert starten"));
+    QAction* settings = addMenuItem(menu, "TrayEinstellungen1", QStringLiteral("Einstellungen"));
+    addMenuItem(menu, "TrayUeber1", QStringLiteral("Über"))->setEnabled(false);
+    QAction* quit = addMenuItem(menu, "TrayExit1", QStringLiteral("Exit"));
     trayStartWithSystemAction_->setCheckable(true);
     trayStartMinimizedAction_->setCheckable(true);
+    connect(trayStartWithSystemAction_, &QAction::triggered, this, &TMainForm::toggleAutostart);
+    connect(trayStartMinimizedAction_, &QAction::triggered, this, &TMainForm::toggleStartMinimized);
+    connect(settings, &QAction::triggered, this, &TMainForm::showFromTray);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
     tray_->setContextMenu(menu);
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick)
