@@ -44,6 +44,10 @@ void TMainForm::ScharfStatus() {
         tray_->setToolTip(state_.trayHint);
         Timer2->stop();
     } else {
+        // A watch that has fired runs with period 0; starting it again takes the selector's period, so a
+        // changed condition never makes it fire at once.
+        if (!Timer2->isActive())
+            loop_.setTime();
         Timer2->start();
     }
     state_.tickRunning = Timer2->isActive();

@@ -289,3 +289,20 @@ TEST_F(TMainFormTest, QuickLinksStartTheDesktopToolOrSayThereIsNone) {
     ASSERT_TRUE(started.open(QIODevice::ReadOnly));
     EXPECT_EQ(started.readAll().trimmed(), "power");
 }
+
+TEST_F(TMainFormTest, ChangingAConditionAfterAFiringRestartsWithTheSelectedPeriod) {
+    writeSettings("fproz=1\r\nproz_taskbar=100\r\ntime=10\r\narmed=1\r\n");
+    open();
+    form->show();
+    auto* timer2 = child<QTimer>("Timer2");
+    for (int i = 0; i < 10; ++i)
+        QMetaObject::invokeMethod(timer2, "timeout", Qt::DirectConnection);
+    ASSERT_FALSE(timer2->isActive());
+    ASSERT_EQ(form->watchState().periodSeconds, 0);
+
+    child<QCheckBox>("NetCheckBox")->setChecked(true);
+    EXPECT_TRUE(timer2->isActive());
+    EXPECT_EQ(form->watchState().periodSeconds, 10);
+    QMetaObject::invokeMethod(timer2, "timeout", Qt::DirectConnection);
+    EXPECT_TRUE(timer2->isActive()); // no firing on the next quiet second
+}
