@@ -112,9 +112,11 @@ void TMainForm::Timer2Timer() {
     syncFromState();
 }
 
+// The texts keep their CR LF line breaks; the toolkit breaks lines at LF alone.
 void TMainForm::syncFromState() {
-    StatusLine->setText(state_.statusLine);
-    tray_->setToolTip(state_.trayHint);
+    const QString lineBreak = QStringLiteral("\r\n");
+    StatusLine->setText(QString(state_.statusLine).replace(lineBreak, QStringLiteral("\n")));
+    tray_->setToolTip(QString(state_.trayHint).replace(lineBreak, QStringLiteral("\n")));
 }
 
 void TMainForm::DoRestart() {

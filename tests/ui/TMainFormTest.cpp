@@ -217,7 +217,7 @@ TEST_F(TMainFormTest, RefusedActionAddsAFailureLineUnderTheFinishedText) {
     for (int i = 0; i < 10; ++i)
         QMetaObject::invokeMethod(timer2, "timeout", Qt::DirectConnection);
     const QString status = child<QLabel>("StatusLine")->text();
-    EXPECT_TRUE(status.startsWith("Fertig - Ihr PC wird ausgeschaltet!\r\n")) << status.toStdString();
+    EXPECT_TRUE(status.startsWith("Fertig - Ihr PC wird ausgeschaltet!\n")) << status.toStdString();
     EXPECT_TRUE(status.contains("Not allowed")) << status.toStdString();
     EXPECT_FALSE(timer2->isActive());
 }
