@@ -1,5 +1,7 @@
 #include "app/StandardMessageBox.h"
 
+#include "app/DisplayText.h"
+
 #include "app/FormTranslator.h"
 
 #include <QAbstractButton>
@@ -39,11 +41,6 @@ const char* kindElement(QMessageBox::Icon icon) {
     }
 }
 
-// The tables and the program's texts break lines with CR LF, or a lone CR; Qt with LF.
-QString shown(QString text) {
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-}
-
 } // namespace
 
 StandardMessageBox::StandardMessageBox(const FormTranslator& hostTexts) : texts_(hostTexts) {}
@@ -52,7 +49,7 @@ std::unique_ptr<QMessageBox> StandardMessageBox::create(QWidget* parent, QMessag
                                                         const QString& text,
                                                         QMessageBox::StandardButtons buttons,
                                                         const QString& caption) const {
-    auto box = std::make_unique<QMessageBox>(icon, caption, shown(text), buttons, parent);
+    auto box = std::make_unique<QMessageBox>(icon, caption, displayText(text), buttons, parent);
     box->setWindowModality(Qt::ApplicationModal);
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
     for (const auto& [button, element] : ButtonElements) {

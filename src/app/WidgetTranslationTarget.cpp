@@ -1,5 +1,6 @@
 #include "app/WidgetTranslationTarget.h"
 
+#include "app/DisplayText.h"
 #include "app/FormTranslator.h"
 #include "app/TranslationTable.h"
 
@@ -19,12 +20,6 @@
 namespace vespera {
 
 namespace {
-
-// Qt shows a line break as LF; the tables store CR LF.
-QString shown(const QString& text) {
-    QString out = text;
-    return out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
 
 template <typename Get, typename Set> void assignIfDifferent(const QString& value, Get get, Set set) {
     if (get() != value)
@@ -188,7 +183,7 @@ void WidgetTranslationTarget::apply(const TranslationAssignment& assignment) {
     QObject* object = resolve(assignment.component);
     if (!object)
         return;
-    const QString value = shown(assignment.value);
+    const QString value = displayText(assignment.value);
     if (assignment.section == TableSection::MultiLines) {
         if (QObject* list = followPath(object, assignment.path.mid(0, assignment.path.size() - 1)))
             setList(*list, assignment.items);

@@ -1,6 +1,7 @@
 // The main window's handlers of the watch: arming, the conditions, the selectors, the monitoring tick.
 #include "ui/TMainForm.h"
 
+#include "app/DisplayText.h"
 #include "app/FormTranslator.h"
 #include "app/StandardMessageBox.h"
 #include "engine/ActionTable.h"
@@ -112,11 +113,9 @@ void TMainForm::Timer2Timer() {
     syncFromState();
 }
 
-// The texts keep their CR LF line breaks; the toolkit breaks lines at LF alone.
 void TMainForm::syncFromState() {
-    const QString lineBreak = QStringLiteral("\r\n");
-    StatusLine->setText(QString(state_.statusLine).replace(lineBreak, QStringLiteral("\n")));
-    tray_->setToolTip(QString(state_.trayHint).replace(lineBreak, QStringLiteral("\n")));
+    StatusLine->setText(displayText(state_.statusLine));
+    tray_->setToolTip(displayText(state_.trayHint));
 }
 
 void TMainForm::DoRestart() {
