@@ -58,7 +58,6 @@ int runApplication(int argc, char* argv[]) {
     MainFormContext context;
     context.productTitle = identity.title;
     context.versionText = identity.version;
-    context.programFolder = folder;
     context.programFile = programFile();
     const Autostart autostart(configFolder());
     context.autostart = &autostart;

@@ -224,11 +224,8 @@ void TMainForm::showEvent(QShowEvent* event) {
     loading_ = false;
     if (firstStart_)
         SaveToIni();
-    if (!firstShowDone_) {
-        firstShowDone_ = true;
-        if (firstStart_)
-            QTimer::singleShot(0, this, &TMainForm::askFirstStart);
-    }
+    if (firstStart_)
+        QTimer::singleShot(0, this, &TMainForm::askFirstStart);
 }
 
 void TMainForm::askFirstStart() {

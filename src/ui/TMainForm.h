@@ -40,10 +40,9 @@ class SettingsStore;
 
 // What the main window needs from the program around it.
 struct MainFormContext {
-    QString productTitle;  // "Vespera"
-    QString versionText;   // from "ver.ini"
-    QString programFolder; // folder of the running program file
-    QString programFile;   // full path of the running program file
+    QString productTitle; // "Vespera"
+    QString versionText;  // from "ver.ini"
+    QString programFile;  // full path of the running program file
     SettingsStore* store = nullptr;
     const Autostart* autostart = nullptr;
     CpuLoadSampling* cpuSampling = nullptr;
@@ -164,7 +163,6 @@ private:
     MonitorLoop loop_;
     bool loading_ = false;
     bool firstStart_ = false;
-    bool firstShowDone_ = false;
     bool askingFirstStart_ = false;
 
     QCheckBox* CheckBox2 = nullptr;
