@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "AllocationCount.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "engine/WatchState.h"
 #include "platform/CpuCounterSource.h"
 #include "sensors/CpuLoadSampling.h"

@@ -1,7 +1,7 @@
 // The processor sampler as a command-line program, for tools/cpu-reference: for every line read from
 // standard input it takes one sample and prints the load of each processor in percent, then the
 // CpuLoad of the average method.
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "engine/WatchState.h"
 #include "platform/CpuCounterSource.h"
 #include "sensors/CpuLoadSampling.h"

@@ -2,9 +2,10 @@
 
 #include "app/CrashReportWindow.h"
 #include "app/ProductIdentity.h"
-#include "app/SettingsStore.h"
-#include "app/StartupLanguage.h"
+#include "settings/SettingsStore.h"
+#include "l10n/StartupLanguage.h"
 #include "app/VesperaApplication.h"
+#include "engine/DryRunPowerBackend.h"
 #include "engine/PowerActions.h"
 #include "platform/Autostart.h"
 #include "platform/CpuCounterSource.h"
@@ -67,7 +68,11 @@ int runApplication(int argc, char* argv[]) {
     const std::unique_ptr<IPHelper> interfaces = createIPHelper();
     NetworkMeter networkMeter(*interfaces);
     context.networkMeter = &networkMeter;
-    const PowerSystem power = openPowerSystem(QProcessEnvironment::systemEnvironment(), std::cerr);
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    PowerSystem power = openPowerSystem(environment);
+    // With VESPERA_DRY_RUN=1 nothing is performed: each action is written to standard error instead.
+    if (environment.value(QStringLiteral("VESPERA_DRY_RUN")) == u"1")
+        power.backend = std::make_unique<DryRunPowerBackend>(std::cerr);
     PowerActions actions(*power.backend, std::cerr);
     context.power = &actions;
     const DesktopTools desktopTools;

@@ -1,6 +1,6 @@
 #include "app/ProductIdentity.h"
 
-#include "app/Cp1252.h"
+#include "settings/Cp1252.h"
 
 #include <QFile>
 

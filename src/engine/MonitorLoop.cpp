@@ -1,6 +1,6 @@
 #include "engine/MonitorLoop.h"
 
-#include "app/TextSource.h"
+#include "l10n/TextSource.h"
 #include "engine/ActionTable.h"
 #include "engine/LoopHost.h"
 #include "engine/PeriodTable.h"

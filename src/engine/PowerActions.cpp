@@ -1,6 +1,6 @@
 #include "engine/PowerActions.h"
 
-#include "app/TextSource.h"
+#include "l10n/TextSource.h"
 #include "platform/PowerBackend.h"
 
 #include <ostream>

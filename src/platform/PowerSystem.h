@@ -3,7 +3,6 @@
 #include "platform/PowerBackend.h"
 #include "platform/ResumeWatcher.h"
 
-#include <iosfwd>
 #include <memory>
 
 class QProcessEnvironment;
@@ -17,10 +16,9 @@ struct PowerSystem {
     std::unique_ptr<ResumeWatcher> resumeWatcher;
 };
 
-// Opens both on the system bus (DBUS_SYSTEM_BUS_ADDRESS of the process when set). With VESPERA_DRY_RUN=1
-// in `environment` the backend performs nothing and writes each action to `dryRunLog` instead; the
-// resume watcher listens either way. A missing bus or session manager leaves both usable: actions
-// then fail with the reason, and no resume is reported.
-PowerSystem openPowerSystem(const QProcessEnvironment& environment, std::ostream& dryRunLog);
+// Opens both on the system bus (DBUS_SYSTEM_BUS_ADDRESS of the process when set; XDG_SESSION_ID of
+// `environment` names the session to log off). A missing bus or session manager leaves both usable:
+// actions then fail with the reason, and no resume is reported.
+PowerSystem openPowerSystem(const QProcessEnvironment& environment);
 
 } // namespace vespera

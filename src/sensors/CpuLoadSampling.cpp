@@ -1,6 +1,6 @@
 #include "sensors/CpuLoadSampling.h"
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "engine/WatchState.h"
 #include "sensors/CpuSampler.h"
 

@@ -1,6 +1,6 @@
 #include "sensors/NetworkMeter.h"
 
-#include "app/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "platform/IPHelper.h"
 
 #include <algorithm>

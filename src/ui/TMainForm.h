@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Settings.h"
-#include "app/TextSource.h"
+#include "settings/Settings.h"
+#include "l10n/TextSource.h"
 #include "engine/LoopHost.h"
 #include "engine/MonitorLoop.h"
 #include "engine/WatchState.h"

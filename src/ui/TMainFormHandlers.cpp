@@ -1,9 +1,9 @@
 // The main window's handlers of the watch: arming, the conditions, the selectors, the monitoring tick.
 #include "ui/TMainForm.h"
 
-#include "app/DisplayText.h"
-#include "app/FormTranslator.h"
-#include "app/StandardMessageBox.h"
+#include "l10n/DisplayText.h"
+#include "l10n/FormTranslator.h"
+#include "l10n/StandardMessageBox.h"
 #include "engine/ActionTable.h"
 #include "engine/PeriodTable.h"
 #include "engine/PowerActions.h"

@@ -1,8 +1,8 @@
 // Between the settings file and the main window's state and controls.
 #include "ui/TMainForm.h"
 
-#include "app/LanguageDispatcher.h"
-#include "app/SettingsStore.h"
+#include "l10n/LanguageDispatcher.h"
+#include "settings/SettingsStore.h"
 #include "engine/ActionTable.h"
 #include "engine/PeriodTable.h"
 

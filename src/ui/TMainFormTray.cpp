@@ -1,8 +1,8 @@
 // The notification-area icon, hiding to it and coming back, and the start menu toggles.
 #include "ui/TMainForm.h"
 
-#include "app/SettingsWriteError.h"
-#include "app/StandardMessageBox.h"
+#include "settings/SettingsWriteError.h"
+#include "l10n/StandardMessageBox.h"
 #include "platform/Autostart.h"
 #include "platform/DesktopTools.h"
 #include "ui/MenuItem.h"

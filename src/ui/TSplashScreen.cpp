@@ -1,11 +1,11 @@
 #include "ui/TSplashScreen.h"
 
-#include "app/FormTranslator.h"
-#include "app/LanguageDispatcher.h"
-#include "app/Languages.h"
-#include "app/StandardMessageBox.h"
-#include "app/TranslationResources.h"
-#include "app/WidgetTranslationTarget.h"
+#include "l10n/FormTranslator.h"
+#include "l10n/LanguageDispatcher.h"
+#include "l10n/Languages.h"
+#include "l10n/StandardMessageBox.h"
+#include "l10n/TranslationResources.h"
+#include "l10n/WidgetTranslationTarget.h"
 
 namespace vespera {
 

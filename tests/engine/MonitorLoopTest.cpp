@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/TextSource.h"
+#include "l10n/TextSource.h"
 #include "engine/LoopHost.h"
 #include "engine/MonitorLoop.h"
 #include "engine/PeriodTable.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/TextSource.h"
+#include "l10n/TextSource.h"
 #include "engine/DryRunPowerBackend.h"
 #include "engine/PowerActions.h"
 #include "platform/PowerBackend.h"

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the translation table reader and to everything that reads its rows.
-#include "app/FormTranslator.h"
-#include "app/Languages.h"
-#include "app/TranslationTable.h"
+#include "l10n/FormTranslator.h"
+#include "l10n/Languages.h"
+#include "l10n/TranslationTable.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // A main window with real sensors, a dry-run power backend and a settings folder of its own.
 #include <gtest/gtest.h>
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "engine/DryRunPowerBackend.h"
 #include "engine/PowerActions.h"
 #include "platform/Autostart.h"

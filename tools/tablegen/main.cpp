@@ -8,8 +8,8 @@
 //
 // Usage: vespera_tablegen SOURCE.tsv OUTPUT.tbl
 
-#include "app/Cp1252.h"
-#include "app/TableSection.h"
+#include "settings/Cp1252.h"
+#include "l10n/TableSection.h"
 
 #include <QByteArray>
 #include <QFile>

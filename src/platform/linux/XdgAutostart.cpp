@@ -2,8 +2,8 @@
 // at logon.
 #include "platform/Autostart.h"
 
-#include "app/AtomicFile.h"
-#include "app/SettingsWriteError.h"
+#include "settings/AtomicFile.h"
+#include "settings/SettingsWriteError.h"
 
 #include <QDir>
 #include <QFile>

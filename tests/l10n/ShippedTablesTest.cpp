@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "l10n/FormTranslator.h"
+#include "l10n/Languages.h"
+#include "l10n/TranslationResources.h"
+
+#include <QFile>
+
+using namespace vespera;
+
+namespace {
+
+QByteArray rawTable(const QString& window) {
+    shippedTranslationTable(window); // registers the resources
+    QFile file(translationTablePath(window));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(ShippedTablesTest, EveryTableReadsCleanlyWithTwoValuesARow) {
+    for (const QString window : {"TSplashScreen", "TMainForm"}) {
+        SCOPED_TRACE(window.toStdString());
+        const auto table = shippedTranslationTable(window);
+        EXPECT_FALSE(table.isEmpty());
+        EXPECT_EQ(table.skippedLines(), 0);
+        for (const TranslationRow& row : table.rows())
+            EXPECT_EQ(row.values.size(), 2) << row.key.toStdString();
+    }
+    EXPECT_TRUE(shippedTranslationTable("TNoSuchForm").isEmpty());
+}
+
+TEST(ShippedTablesTest, TablesAreWindows1252WithCrLfLines) {
+    const QByteArray bytes = rawTable("TMainForm");
+    EXPECT_TRUE(bytes.contains("\x01\xDC"
+                               "ber\x01"))
+        << "the German caption \"\xC3\x9C"
+           "ber\" as one byte";
+    EXPECT_FALSE(bytes.contains("\xC3\x9C"));
+    EXPECT_TRUE(bytes.contains("\x19\x1A"));
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+    EXPECT_TRUE(bytes.startsWith("stCaptions\r\n"));
+    EXPECT_FALSE(bytes.contains("stDlgsCaptions"));
+    EXPECT_FALSE(bytes.contains("stLocales"));
+}
+
+TEST(ShippedTablesTest, HostWindowHoldsTheMessageBoxTextsInGermanOnly) {
+    const auto table = shippedTranslationTable("TSplashScreen");
+    const std::pair<const char*, const char16_t*> expected[] = {
+        {"Warning", u"Warnung"},
+        {"Error", u"Fehler"},
+        {"Information", u"Informationen"},
+        {"Confirm", u"Best\u00E4tigung"},
+        {"Yes", u"&Ja"},
+        {"No", u"&Nein"},
+        {"OK", u"OK"},
+        {"Cancel", u"Abbrechen"},
+        {"Abort", u"&Abbrechen"},
+        {"Retry", u"&Wiederholen"},
+        {"Ignore", u"&Ignorieren"},
+        {"All", u"&Alle"},
+        {"No To All", u"&Alle Nein"},
+        {"Yes To All", u"A&lle Ja"},
+        {"Help", u"&Hilfe"},
+    };
+    for (const auto& [key, german] : expected) {
+        const TranslationRow* row = table.find(TableSection::DlgsCaptions, key);
+        ASSERT_NE(row, nullptr) << key;
+        EXPECT_EQ(row->values, QStringList({QString::fromUtf16(german), QString()})) << key;
+    }
+    for (const TranslationRow& row : table.rows())
+        EXPECT_EQ(row.value(English), "") << row.key.toStdString();
+    EXPECT_EQ(table.find(TableSection::Captions, "TSplashScreen")->value(German), "Vespera");
+}
+
+TEST(ShippedTablesTest, MainWindowTexts) {
+    FormTranslator main(shippedTranslationTable("TMainForm"), "TMainForm", twoLanguageNames());
+    main.selectLanguage(English);
+    EXPECT_EQ(main.lookupText("IDS_115"), " MHz");
+    EXPECT_EQ(main.lookupText("IDS_114"), "   Clocking: ");
+    EXPECT_EQ(main.lookupText("IDS_32"), "Now");
+    EXPECT_EQ(main.lookupText("IDS_158"), "Finished - ");
+    main.selectLanguage(German);
+    EXPECT_EQ(main.lookupText("IDS_97"),
+              QString::fromUtf16(
+                  u"Es ist noch kein Prozess/Programm, das \u00FCberwacht werden soll, eingestellt!"));
+    for (int key = 22; key <= 32; ++key)
+        EXPECT_FALSE(main.lookupText(QStringLiteral("IDS_%1").arg(key)).isEmpty()) << key;
+
+    const auto& table = main.table();
+    EXPECT_EQ(table.find(TableSection::Captions, "GroupBox1")->values,
+              QStringList({"Shutdown nach ", "Shutdown after "}));
+    EXPECT_EQ(table.find(TableSection::Captions, "FullScreenchk")->value(English), "");
+    EXPECT_EQ(table.find(TableSection::Hints, "CheckBox2")->value(German).count("\r\n"), 2);
+    EXPECT_EQ(table.find(TableSection::Hints, "CheckBox2")->value(English).count("\r\n"), 3);
+    EXPECT_EQ(table.find(TableSection::Fonts, "KMCheckBox")->values,
+              QStringList({"Microsoft Sans Serif", "Tahoma"}));
+}
+
+TEST(ShippedTablesTest, MainWindowHasNoRowsForTextsThatCodeSets) {
+    const auto table = shippedTranslationTable("TMainForm");
+    // The window caption carries the version, Label4 the network scale; the lists and the four hints
+    // are set once at start-up.
+    for (const char* component : {"TMainForm", "Label4", "ComboBox1", "ComboBox3", "Progressbar1_new",
+                                  "ProgressBar2_new", "Edit1", "Edit4", "StatusLine", "SysInfo1lbl"}) {
+        for (const TranslationRow& row : table.rows())
+            EXPECT_NE(row.key.section(u'.', 0, 0), component) << row.key.toStdString();
+    }
+}
