@@ -27,10 +27,17 @@ public:
     virtual void performAction(const QString& actionName) = 0;
 };
 
+// The four state conditions, in the order the tick tests them.
+enum class StateCondition { Processor, Process, Input, Network };
+
 // The sensors that are not plain numbers in the watch state.
 class LoopSensors {
 public:
     virtual ~LoopSensors() = default;
+    // Why the condition cannot measure in this tick (no display, a failed read, a library that did not
+    // load), as the status line shows it; empty while it measures. The tick counts a condition that
+    // cannot measure as busy, so missing data never lets the count run out.
+    virtual QString unmeasuredReason(StateCondition condition) = 0;
     // Refreshes the watched program's status text, then tells whether the program is still at work.
     virtual bool processBusy() = 0;
     // The clock stands at the scheduled second.

@@ -33,7 +33,9 @@ void MonitorLoop::tick() {
     ++state_.idleSeconds;
     updateCountdown();
     buildStatusLine();
-    runBranches();
+    unmeasured_.clear();
+    if (!runBranches())
+        addUnmeasuredReasons();
     state_.inputSeen = false;
 }
 
@@ -72,24 +74,28 @@ void MonitorLoop::buildStatusLine() {
 bool MonitorLoop::runBranches() {
     const Conditions& on = state_.conditions;
     if (on.processor &&
-        stateBranch(Branch::Processor, state_.cpuThreshold < state_.cpuLoad, true, Dispatch::A))
+        stateBranch(StateCondition::Processor, state_.cpuThreshold < state_.cpuLoad, true, Dispatch::A))
         return true;
-    if (on.process && stateBranch(Branch::Process, sensors_.processBusy(), false, Dispatch::A))
+    if (on.process && stateBranch(StateCondition::Process, sensors_.processBusy(), false, Dispatch::A))
         return true;
     if (on.time && sensors_.scheduleMatches()) {
         fire(Dispatch::A, state_.scheduleText + text("IDS_158") + state_.actionLongText);
         return true;
     }
-    if (on.input && stateBranch(Branch::Input, state_.inputSeen, false, Dispatch::B))
+    if (on.input && stateBranch(StateCondition::Input, state_.inputSeen, false, Dispatch::B))
         return true;
     return on.network &&
-           stateBranch(Branch::Network, state_.netThreshold < state_.netLoad, false, Dispatch::B);
+           stateBranch(StateCondition::Network, state_.netThreshold < state_.netLoad, false, Dispatch::B);
 }
 
-bool MonitorLoop::stateBranch(Branch branch, bool busy, bool withStatusInHint, Dispatch dispatch) {
-    if (busy)
+// A condition that cannot measure resets the count as a busy one does.
+bool MonitorLoop::stateBranch(StateCondition condition, bool busy, bool withStatusInHint, Dispatch dispatch) {
+    const QString reason = sensors_.unmeasuredReason(condition);
+    if (!reason.isEmpty())
+        unmeasured_ << reason;
+    if (busy || !reason.isEmpty())
         resetCount(withStatusInHint);
-    if (!periodReached(branch))
+    if (!periodReached(condition))
         return false;
     fire(dispatch, text("IDS_158") + state_.actionLongText);
     return true;
@@ -97,23 +103,31 @@ bool MonitorLoop::stateBranch(Branch branch, bool busy, bool withStatusInHint, D
 
 // With a period, the count must equal it. "Sofort" (period 0) fires at the first tick in which every
 // enabled state condition held, that is at the last enabled branch when none of them reset the count.
-bool MonitorLoop::periodReached(Branch branch) const {
+bool MonitorLoop::periodReached(StateCondition condition) const {
     if (state_.periodSeconds != 0)
         return state_.idleSeconds == state_.periodSeconds;
     if (state_.idleSeconds == 0)
         return false;
     const Conditions& on = state_.conditions;
-    switch (branch) {
-    case Branch::Processor:
+    switch (condition) {
+    case StateCondition::Processor:
         return !on.process && !on.input && !on.network;
-    case Branch::Process:
+    case StateCondition::Process:
         return !on.input && !on.network;
-    case Branch::Input:
+    case StateCondition::Input:
         return !on.network;
-    case Branch::Network:
+    case StateCondition::Network:
         return true;
     }
     return false;
+}
+
+// The status line and the tray hint say why the count cannot run out.
+void MonitorLoop::addUnmeasuredReasons() {
+    for (const QString& reason : std::as_const(unmeasured_)) {
+        state_.statusLine += QStringLiteral("\r\n") + reason;
+        state_.trayHint += QStringLiteral("\r\n") + reason;
+    }
 }
 
 void MonitorLoop::resetCount(bool withStatusInHint) {

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "engine/LoopHost.h"
 #include "engine/WatchState.h"
+
+#include <QStringList>
 
 namespace vespera {
 
-class LoopHost;
-class LoopSensors;
 class TextSource;
 
 // The once-per-second evaluation of the armed watch: counts the seconds in which every enabled state
@@ -23,11 +24,11 @@ public:
 
 private:
     enum class Dispatch { A, B };
-    enum class Branch { Processor, Process, Input, Network };
 
     bool runBranches();
-    bool stateBranch(Branch branch, bool busy, bool withStatusInHint, Dispatch dispatch);
-    bool periodReached(Branch branch) const;
+    bool stateBranch(StateCondition condition, bool busy, bool withStatusInHint, Dispatch dispatch);
+    bool periodReached(StateCondition condition) const;
+    void addUnmeasuredReasons();
     void resetCount(bool withStatusInHint);
     void fire(Dispatch dispatch, const QString& statusLine);
     void updateActionTexts();
@@ -40,6 +41,7 @@ private:
     LoopHost& host_;
     LoopSensors& sensors_;
     const TextSource& texts_;
+    QStringList unmeasured_; // this tick's reasons of conditions that cannot measure
 };
 
 } // namespace vespera

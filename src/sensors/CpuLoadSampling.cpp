@@ -36,12 +36,14 @@ int CpuLoadSampling::SampleCpuLoad(WatchState& state, const Settings& settings) 
     return std::clamp(state.cpuLoad, 0, 100);
 }
 
-// A tick whose sample fails reads 0; the timer goes on.
+// A tick whose sample fails reads 0 and does not count as measured; the timer goes on.
 int CpuLoadSampling::measure(int processormethod) {
     try {
         sampler_.CollectCpuSample();
+        goodSamples_ = std::min(goodSamples_ + 1, 2);
         return truncatePercent(processormethod != 0 ? highest() : average());
     } catch (const std::exception&) {
+        goodSamples_ = 0;
         return 0;
     }
 }

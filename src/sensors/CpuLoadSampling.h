@@ -21,6 +21,10 @@ public:
     // Ticks since the last accepted value while damping is on.
     int DampCounter() const { return dampCounter_; }
 
+    // The last tick measured: its sample and the one before it were read (the first sample after a
+    // failure has nothing to compare with and reads 0).
+    bool measuring() const { return goodSamples_ >= 2; }
+
 private:
     int measure(int processormethod);
     double average();
@@ -29,6 +33,7 @@ private:
 
     CpuSampler& sampler_;
     int dampCounter_ = 0;
+    int goodSamples_ = 0; // samples read in a row, counted up to 2
 };
 
 } // namespace vespera

@@ -71,6 +71,8 @@ int NetworkMeter::selectedRow() const {
 }
 
 void NetworkMeter::RefreshInterfaces(bool list) {
+    if (!list)
+        measuring_ = false;
     try {
         helper_.ReadInterfaceTable(table_);
         if (list)
@@ -102,8 +104,11 @@ void NetworkMeter::ListInterfaces(const TMIBIfArray& table) {
 }
 
 void NetworkMeter::MeasureInterfaces(const TMIBIfArray& table) {
+    measuring_ = false;
     if (table.empty())
         return;
+    const int row = selectedRow();
+    const bool seenLastTick = row >= 0 && seenTick_[static_cast<std::size_t>(row)] == tick_;
     ++tick_;
     for (std::size_t i = 0; i < table.size(); ++i) {
         const int entry = entryFor(table[i], i);
@@ -114,9 +119,10 @@ void NetworkMeter::MeasureInterfaces(const TMIBIfArray& table) {
         if (seenTick_[entry] != tick_)
             stats_[entry].in.delta = stats_[entry].out.delta = 0;
     }
-    const int row = selectedRow();
-    if (row >= 0)
+    if (row >= 0) {
         netLoad_ = loadOf(stats_[static_cast<std::size_t>(row)]);
+        measuring_ = seenLastTick && seenTick_[static_cast<std::size_t>(row)] == tick_;
+    }
     scale_.show(netLoad_);
 }
 

@@ -51,6 +51,10 @@ public:
     const TStatArr& statistics() const { return stats_; }
 
     int NetLoad() const { return netLoad_; }
+    // The last tick measured the selected interface: it was in this table and in the one before, so
+    // NetLoad is its traffic of that second. False after a failed read, for a missing interface, or
+    // with nothing selected.
+    bool measuring() const { return measuring_; }
     const NetworkScale& scale() const { return scale_; }
 
 private:
@@ -69,6 +73,7 @@ private:
     std::vector<int> listToRow_;
     int networkcard_ = 0;
     int netLoad_ = 0;
+    bool measuring_ = false;
     NetworkScale scale_;
 };
 

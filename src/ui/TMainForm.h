@@ -149,6 +149,7 @@ private:
     void performAction(const QString& actionName) override;
 
     // LoopSensors
+    QString unmeasuredReason(StateCondition condition) override;
     bool processBusy() override;
     bool scheduleMatches() override;
     QString scheduleDescription(const QString& actionShortText) override;

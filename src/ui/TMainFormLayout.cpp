@@ -151,6 +151,9 @@ void TMainForm::setupConditionGroup() {
     process->setEnabled(false);
     KMCheckBox =
         checkBox(box, "KMCheckBox", 8, 344, QStringLiteral("keine Maus- / Tastaturaktivität:"), true);
+    // Nothing measures these conditions yet: they cannot be ticked.
+    for (QCheckBox* unbuilt : {TimeCheckBox, ProcCheckBox, KMCheckBox})
+        unbuilt->setEnabled(false);
 }
 
 void TMainForm::setupProcessorControls(QGroupBox* box) {

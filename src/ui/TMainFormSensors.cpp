@@ -65,6 +65,20 @@ void TMainForm::Button3Click() {
     TrackBar2->setValue(value);
 }
 
+QString TMainForm::unmeasuredReason(StateCondition condition) {
+    switch (condition) {
+    case StateCondition::Processor:
+        return context_.cpuSampling->measuring() ? QString() : text("IDS_903");
+    case StateCondition::Network:
+        return context_.networkMeter->measuring() ? QString() : text("IDS_904");
+    case StateCondition::Process:
+        return text("IDS_905");
+    case StateCondition::Input:
+        return text("IDS_906");
+    }
+    return QString();
+}
+
 void TMainForm::selectProcessorMethod(int method) {
     settings_.processormethod = method;
     averageMethodAction_->setChecked(method == 0);

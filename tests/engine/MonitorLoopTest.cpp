@@ -59,11 +59,13 @@ private:
 
 class ScriptedSensors : public LoopSensors {
 public:
+    QString unmeasuredReason(StateCondition condition) override { return unmeasured.value(condition); }
     bool processBusy() override { return processBusyNow; }
     bool scheduleMatches() override { return scheduleNow; }
     QString scheduleDescription(const QString& actionShort) override { return "22:00:00 Mo " + actionShort; }
     bool processBusyNow = false;
     bool scheduleNow = false;
+    QMap<StateCondition, QString> unmeasured;
 };
 
 class MonitorLoopTest : public ::testing::Test {
@@ -261,4 +263,24 @@ TEST_F(MonitorLoopTest, ActionTextsFollowTheSelectorEntryNotTheStoredName) {
     arm(0);
     loop.tick();
     EXPECT_EQ(state.actionShortText, "in den Standby versetzt!");
+}
+
+// Whichever condition cannot measure, quiet readings everywhere must not let the count run out, the
+// status line says why, and the count starts afresh once the sensor measures again.
+TEST_F(MonitorLoopTest, AConditionThatCannotMeasureCountsAsBusy) {
+    for (const StateCondition condition : {StateCondition::Processor, StateCondition::Process,
+                                           StateCondition::Input, StateCondition::Network}) {
+        state.conditions = {true, true, false, true, true};
+        sensors.unmeasured = {{condition, "kann nicht messen"}};
+        for (const int periodIndex : {0, 10}) { // 10 seconds and "Sofort"
+            arm(periodIndex);
+            EXPECT_EQ(ticksUntilFired(30), -1);
+            EXPECT_TRUE(state.statusLine.endsWith("\r\nkann nicht messen")) << state.statusLine.toStdString();
+            EXPECT_TRUE(state.trayHint.endsWith("\r\nkann nicht messen"));
+        }
+        sensors.unmeasured.clear();
+        EXPECT_EQ(ticksUntilFired(30), 1); // "Sofort" once every condition measures
+        host.actions.clear();
+        state.tickRunning = true;
+    }
 }

@@ -213,6 +213,7 @@ TEST_F(TMainFormTest, RefusedActionAddsAFailureLineUnderTheFinishedText) {
     PowerActions refusingPower{refusing, powerLog};
     open(&refusingPower);
     form->show();
+    sampleTwice();
     auto* timer2 = child<QTimer>("Timer2");
     for (int i = 0; i < 10; ++i)
         QMetaObject::invokeMethod(timer2, "timeout", Qt::DirectConnection);
@@ -294,6 +295,7 @@ TEST_F(TMainFormTest, ChangingAConditionAfterAFiringRestartsWithTheSelectedPerio
     writeSettings("fproz=1\r\nproz_taskbar=100\r\ntime=10\r\narmed=1\r\n");
     open();
     form->show();
+    sampleTwice();
     auto* timer2 = child<QTimer>("Timer2");
     for (int i = 0; i < 10; ++i)
         QMetaObject::invokeMethod(timer2, "timeout", Qt::DirectConnection);
