@@ -58,15 +58,15 @@ QString actionNameForIndex(int index, bool hibernateEntry) {
 
 int actionIndexForName(const QString& name, bool hibernateEntry) {
     const int shift = hibernateEntry ? 0 : 1;
-    if (name == ActionNames::Hibernate)
-        return 1;
+    if (name == ActionNames::PowerOff)
+        return 0;
     if (name == ActionNames::Standby)
         return 2 - shift;
     if (name == ActionNames::Reboot)
         return 3 - shift;
     if (name == ActionNames::LogOff)
         return 4 - shift;
-    return 0;
+    return 1; // hibernation, or the suspend that stands in for it
 }
 
 ActionKind actionKindForName(const QString& name) {

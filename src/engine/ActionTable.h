@@ -21,7 +21,8 @@ ActionKind actionKindForIndex(int index, bool hibernateEntry);
 // The stored name for a selector entry.
 QString actionNameForIndex(int index, bool hibernateEntry);
 
-// The selector entry that shows a stored name. "Ruhezustand" selects entry 1 in either list.
+// The selector entry that shows a stored name. "Ruhezustand" selects entry 1 in either list, and so does
+// an unknown name: it hibernates (or suspends where hibernation is not allowed), as that entry says.
 int actionIndexForName(const QString& name, bool hibernateEntry);
 
 // The call a stored name makes: every unknown name asks for hibernation.

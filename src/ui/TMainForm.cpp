@@ -83,7 +83,7 @@ void TMainForm::applyStartupState() {
     context_.store->ensureFolder();
     firstStart_ = false;
     fillPeriodSelector();
-    fillActionSelector();
+    fillActionSelector(context_.power->hibernateAllowed());
     loading_ = true;
     LoadSettings();
     tray_->setToolTip(context_.productTitle);
@@ -105,7 +105,7 @@ void TMainForm::applyStartupState() {
     if (settings_.armed)
         CheckBox2->setChecked(true);
     Enabelafterrestartchk1->setChecked(settings_.Enabelafterrestart);
-    ComboBox3->setCurrentIndex(actionIndexForName(state_.actionName, state_.hibernateEntry));
+    showStoredAction();
     EntwederOder();
     ComboBox1->setCurrentIndex(state_.periodIndex);
     EntwederOder();
@@ -154,14 +154,23 @@ void TMainForm::fillPeriodSelector() {
     ComboBox1->setCurrentIndex(0);
 }
 
-void TMainForm::fillActionSelector() {
+void TMainForm::fillActionSelector(bool hibernateAllowed) {
     const QSignalBlocker block(ComboBox3);
+    ComboBox3->clear();
     ComboBox3->addItem(text("IDS_3"));
-    state_.hibernateEntry = context_.power->hibernateAllowed();
+    state_.hibernateEntry = hibernateAllowed;
     if (state_.hibernateEntry)
         ComboBox3->addItem(text("IDS_2"));
     ComboBox3->addItems({QStringLiteral("Standby"), QStringLiteral("Reboot"), text("IDS_5")});
     ComboBox3->setCurrentIndex(0);
+}
+
+// Selects the entry of the stored action without taking it as the user's choice: the stored name stays
+// as it is (a "Ruhezustand" shown as "Standby" where hibernation is not allowed is still hibernation).
+void TMainForm::showStoredAction() {
+    const QSignalBlocker block(ComboBox3);
+    state_.actionIndex = actionIndexForName(state_.actionName, state_.hibernateEntry);
+    ComboBox3->setCurrentIndex(state_.actionIndex);
 }
 
 void TMainForm::fillInterfaceList() {

@@ -101,7 +101,8 @@ private:
     void setupTray();
     void setupTimers();
     void fillPeriodSelector();
-    void fillActionSelector();
+    void fillActionSelector(bool hibernateAllowed);
+    void showStoredAction();
     void fillInterfaceList();
     void applyStartupState();
 

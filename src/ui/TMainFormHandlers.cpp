@@ -89,10 +89,16 @@ void TMainForm::ComboBox1Change() {
     SaveSettings();
 }
 
+// The entry means what the list said when the user chose it. Whether hibernation is allowed is asked
+// again; when the answer changed, the list is refilled with the chosen action still selected.
 void TMainForm::ComboBox3Change() {
-    state_.hibernateEntry = context_.power->hibernateAllowed();
     state_.actionIndex = ComboBox3->currentIndex();
     state_.actionName = actionNameForIndex(state_.actionIndex, state_.hibernateEntry);
+    const bool hibernateAllowed = context_.power->hibernateAllowed();
+    if (hibernateAllowed != state_.hibernateEntry) {
+        fillActionSelector(hibernateAllowed);
+        showStoredAction();
+    }
     SaveSettings();
 }
 

@@ -24,7 +24,9 @@ TEST(ActionTable, StoredNamesSelectTheirEntry) {
     EXPECT_EQ(actionIndexForName("Abmelden", false), 3);
     EXPECT_EQ(actionIndexForName("Ruhezustand", false), 1);
     EXPECT_EQ(actionIndexForName("Ausschalten", true), 0);
-    EXPECT_EQ(actionIndexForName("gibt es nicht", true), 0);
+    // An unknown name hibernates: the window shows the hibernation (or stand-in standby) entry.
+    EXPECT_EQ(actionIndexForName("ausschalten", true), 1);
+    EXPECT_EQ(actionIndexForName("gibt es nicht", false), 1);
 }
 
 TEST(ActionTable, UnknownStoredNamesHibernate) {

@@ -242,9 +242,33 @@ namespace {
 class NoHibernateBackend : public DryRunPowerBackend {
 public:
     using DryRunPowerBackend::DryRunPowerBackend;
-    bool canHibernate() override { return false; }
+    bool canHibernate() override { return allowed; }
+    bool allowed = false;
 };
 } // namespace
+
+// The stored action and the shown entry always agree, and the program never rewrites the user's choice.
+TEST_F(TMainFormTest, TheActionSelectorStoresWhatItShows) {
+    NoHibernateBackend backend{powerLog};
+    PowerActions answers{backend, powerLog};
+    for (const char* stored : {"Ruhezustand", "ausschalten"}) {
+        writeSettings(QByteArray("fproz=1\r\ntype=") + stored + "\r\n");
+        open(&answers);
+        form->show();
+        EXPECT_EQ(child<QComboBox>("ComboBox3")->currentText(), "Standby") << stored;
+        child<QCheckBox>("Enabelafterrestartchk1")->setChecked(false); // any save
+        EXPECT_EQ(saved().type, stored);
+    }
+
+    // Hibernation becomes possible after the list was filled: the chosen entry is taken from the list
+    // as the user saw it, and the refilled list keeps it selected.
+    backend.allowed = true;
+    auto* selector = child<QComboBox>("ComboBox3");
+    selector->setCurrentIndex(2); // "Reboot" in the list without hibernation
+    EXPECT_EQ(saved().type, "Reboot");
+    EXPECT_EQ(selector->count(), 5);
+    EXPECT_EQ(selector->currentText(), "Reboot");
+}
 
 TEST_F(TMainFormTest, WithoutHibernationTheActionSelectorHasFourEntries) {
     writeSettings("fproz=1\r\ntype=Reboot\r\n");
