@@ -21,33 +21,30 @@ int tenthRoundedHalfEven(int value) {
 
 } // namespace
 
-// A threshold of 100 or more would not fit the slider's layout range, so the slider takes the scale's
-// upper end; a smaller one leaves the slider at 1..100. The gauge never starts below the scale, or a
-// load between 100 and the upper end could not be shown. A negative threshold (a hand-edited file)
-// counts as 0 here.
+// The gauge, the slider and the label under the slider's right end share one upper end: the scale,
+// but never less than the layout's 100, so a threshold up to 100 can always be chosen. A negative
+// threshold (a hand-edited file) counts as 0 here.
 void NetworkScale::start(int netThreshold) {
     const std::int64_t upper = std::max<std::int64_t>(netThreshold, 0) + ScaleHeadroom;
     max_ = static_cast<int>(std::min<std::int64_t>(upper, INT_MAX));
-    gaugeMaximum_ = std::max(DesignMaximum, max_);
-    sliderMaximum_ = netThreshold >= DesignMaximum ? max_ : DesignMaximum;
+    sliderMaximum_ = std::max(DesignMaximum, max_);
 }
 
-// The slider's maximum only grows: lowering it under the position would move the user's threshold.
+// The upper end only grows: lowering it under the slider's position would move the user's threshold.
 void NetworkScale::show(int netLoad) {
     gaugeValue_ = netLoad;
     if (netLoad <= max_)
         return;
     max_ = netLoad;
-    gaugeMaximum_ = max_;
     sliderMaximum_ = std::max(sliderMaximum_, max_);
 }
 
 QString NetworkScale::label() const {
-    return QString::number(max_) + QStringLiteral(" kb/s");
+    return QString::number(sliderMaximum_) + QStringLiteral(" kb/s");
 }
 
 QString NetworkScale::gaugeText() const {
-    return QString::number(gaugeValue_) + QStringLiteral("kb/s%");
+    return QString::number(gaugeValue_) + QStringLiteral("kb/s");
 }
 
 std::optional<int> NetworkScale::tickFrequency() const {

@@ -8,7 +8,7 @@ namespace vespera {
 
 // The scale of the network gauge and threshold slider. NetScaleMax, the upper end in kb/s, starts 10
 // above the stored threshold and only ever grows: a load above it becomes the new upper end, which the
-// scale label, the gauge and the slider follow.
+// scale label, the gauge and the slider follow together (at least 1..100, the layout's range).
 class NetworkScale {
 public:
     static constexpr int SliderMinimum = 1;
@@ -20,12 +20,12 @@ public:
     void show(int netLoad);
 
     int NetScaleMax() const { return max_; }
-    // The scale label under the slider's right end (Label4): "25 kb/s".
+    // The scale label under the slider's right end (Label4): "125 kb/s".
     QString label() const;
 
     int gaugeValue() const { return gaugeValue_; }
-    int gaugeMaximum() const { return gaugeMaximum_; }
-    // The gauge's text: the value followed by "kb/s%".
+    int gaugeMaximum() const { return sliderMaximum_; }
+    // The gauge's text: the value followed by "kb/s".
     QString gaugeText() const;
 
     int sliderMaximum() const { return sliderMaximum_; }
@@ -39,7 +39,6 @@ public:
 private:
     int max_ = 10;
     int gaugeValue_ = 0;
-    int gaugeMaximum_ = DesignMaximum;
     int sliderMaximum_ = DesignMaximum;
 };
 

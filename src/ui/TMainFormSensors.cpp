@@ -59,10 +59,14 @@ void TMainForm::ComboBox2Change() {
     SaveToIni();
 }
 
+// The box, the slider, the threshold in use and the saved value agree afterwards, also when the slider
+// already stood at the value (a threshold of 0 shows as the slider's 1).
 void TMainForm::Button3Click() {
-    const int value = context_.networkMeter->scale().thresholdFromGauge();
-    Edit4->setText(QString::number(value));
-    TrackBar2->setValue(value);
+    {
+        const QSignalBlocker block(TrackBar2);
+        TrackBar2->setValue(context_.networkMeter->scale().thresholdFromGauge());
+    }
+    TrackBar2Change();
 }
 
 QString TMainForm::unmeasuredReason(StateCondition condition) {

@@ -194,7 +194,9 @@ TEST_F(TMainFormTest, ExpertItemsAndSetButtonsSaveTheirValues) {
     child<QPushButton>("Button3")->click(); // the network gauge's value, kept within the slider's range
     const int fromGauge = networkMeter.scale().thresholdFromGauge();
     EXPECT_EQ(child<QLineEdit>("Edit4")->text(), QString::number(fromGauge));
-    EXPECT_EQ(child<QSlider>("TrackBar2")->value(), std::max(1, fromGauge));
+    EXPECT_EQ(child<QSlider>("TrackBar2")->value(), fromGauge);
+    EXPECT_EQ(form->watchState().netThreshold, fromGauge);
+    EXPECT_EQ(saved().net_taskbar, fromGauge);
 }
 
 namespace {
