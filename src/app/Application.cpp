@@ -82,6 +82,8 @@ int runApplication(int argc, char* argv[]) {
     context.messageBoxes = &host.messageBoxes();
     TMainForm form(context);
     QObject::connect(&form, &TMainForm::settingsWriteFailed, &form, &CrashReportWindow::report);
+    QObject::connect(power.resumeWatcher.get(), &ResumeWatcher::suspending, &form,
+                     &TMainForm::PrepareForSleep);
     QObject::connect(power.resumeWatcher.get(), &ResumeWatcher::resumed, &form, &TMainForm::DoRestart);
 
     TerminationSignals termination;

@@ -9,9 +9,14 @@ constexpr std::array<int, CustomPeriodIndex> FixedPeriods = {10,  30,   60,   12
                                                              900, 1800, 2700, 3600, 0};
 }
 
+int validCustomSeconds(int seconds) {
+    return seconds >= CustomSecondsMinimum && seconds <= CustomSecondsMaximum ? seconds
+                                                                              : CustomSecondsFallback;
+}
+
 int periodSecondsForIndex(int index, int customSeconds) {
     if (index == CustomPeriodIndex)
-        return customSeconds;
+        return validCustomSeconds(customSeconds);
     if (index < 0 || index >= CustomPeriodIndex)
         return DefaultPeriodSeconds;
     return FixedPeriods[static_cast<std::size_t>(index)];

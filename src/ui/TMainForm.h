@@ -71,7 +71,8 @@ public:
     void SaveSettings();
     void SaveToIni() { SaveSettings(); }
 
-    // Reaction to a resume from standby or hibernation.
+    // Reactions to the machine going to sleep and to its resume from standby or hibernation.
+    void PrepareForSleep();
     void DoRestart();
 
 Q_SIGNALS:
@@ -109,6 +110,7 @@ private:
     // settings
     void LoadSettings();
     void applyConditionFlags();
+    Conditions conditionBoxes() const;
     Settings collectSettings() const;
 
     // handlers
@@ -166,6 +168,7 @@ private:
     bool loading_ = false;
     bool firstStart_ = false;
     bool askingFirstStart_ = false;
+    bool armedAtSleep_ = false;
 
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* Enabelafterrestartchk1 = nullptr;

@@ -18,6 +18,8 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include <utility>
+
 namespace vespera {
 
 void TMainForm::CheckBox2Click() {
@@ -65,13 +67,11 @@ void TMainForm::ProzCheckBoxClick() {
         ProcCheckBox->setChecked(false);
     }
     if (!loading_) {
-        if (!ProzCheckBox->isChecked() && !NetCheckBox->isChecked() && !TimeCheckBox->isChecked() &&
-            !ProcCheckBox->isChecked() && !KMCheckBox->isChecked()) {
+        if (!conditionBoxes().any()) {
             const QSignalBlocker block(ProzCheckBox);
             ProzCheckBox->setChecked(true);
         }
-        state_.conditions = {ProzCheckBox->isChecked(), NetCheckBox->isChecked(), TimeCheckBox->isChecked(),
-                             ProcCheckBox->isChecked(), KMCheckBox->isChecked()};
+        state_.conditions = conditionBoxes();
         SaveSettings();
         ScharfStatus();
     }
@@ -124,7 +124,17 @@ void TMainForm::syncFromState() {
     tray_->setToolTip(displayText(state_.trayHint));
 }
 
+// Notes whether the watch is armed as the machine goes to sleep; only such a watch is re-armed.
+void TMainForm::PrepareForSleep() {
+    armedAtSleep_ = CheckBox2->isChecked();
+}
+
+// A resume re-arms a watch that was armed when the machine went to sleep, never one the user had not
+// armed; without "nach Neustart wieder aktiv" it disarms.
 void TMainForm::DoRestart() {
+    const bool wasArmed = std::exchange(armedAtSleep_, false);
+    if (settings_.Enabelafterrestart && !wasArmed)
+        return;
     if (settings_.Enabelafterrestart) {
         loop_.setTime();
         CheckBox2->setChecked(true);

@@ -19,12 +19,13 @@ void TMainForm::LoadSettings() {
     state_.cpuThreshold = s.proz_taskbar;
     state_.netThreshold = s.net_taskbar;
     state_.actionName = s.type;
-    state_.customSeconds = s.customtime;
+    state_.customSeconds = validCustomSeconds(s.customtime);
     state_.periodIndex = periodIndexForSeconds(s.time);
     state_.periodSeconds = periodSecondsForIndex(state_.periodIndex, state_.customSeconds);
     commandAction_->setChecked(s.fexeafter);
     state_.conditions = {s.fproz, s.Fnet, s.ftime, s.Fprocess, s.Fkey};
     applyConditionFlags();
+    state_.fullScreenCountdown = s.FullscreenCountdown;
     FullScreenchk->setChecked(s.FullscreenCountdown);
     dampingAction_->setChecked(s.Daempfung);
     germanAction_->setChecked(s.Language != 2);
@@ -38,6 +39,7 @@ void TMainForm::LoadSettings() {
 }
 
 // The five condition boxes in the order the file lists their flags; their handler sees the loading state.
+// The watch then takes the boxes as they ended up: a refused process condition stays off.
 void TMainForm::applyConditionFlags() {
     const Conditions c = state_.conditions;
     ProcCheckBox->setChecked(c.process);
@@ -45,7 +47,12 @@ void TMainForm::applyConditionFlags() {
     KMCheckBox->setChecked(c.input);
     NetCheckBox->setChecked(c.network);
     TimeCheckBox->setChecked(c.time);
-    state_.conditions = c;
+    state_.conditions = conditionBoxes();
+}
+
+Conditions TMainForm::conditionBoxes() const {
+    return {ProzCheckBox->isChecked(), NetCheckBox->isChecked(), TimeCheckBox->isChecked(),
+            ProcCheckBox->isChecked(), KMCheckBox->isChecked()};
 }
 
 Settings TMainForm::collectSettings() const {

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <climits>
+
 using namespace vespera;
 
 TEST(ActionTable, SelectorIndexesMapToStoredNamesWithAndWithoutHibernation) {
@@ -43,6 +45,9 @@ TEST(PeriodTable, MapsBothWaysWithTheCustomFallback) {
     EXPECT_EQ(periodIndexForSeconds(45), CustomPeriodIndex);
     EXPECT_EQ(periodSecondsForIndex(9, 77), 3600);
     EXPECT_EQ(periodSecondsForIndex(11, 77), 77);
+    // A user-defined period outside 1..600 s (a hand-edited file) falls back to 60 s.
+    for (const int outside : {0, -53, 601, INT_MIN, INT_MAX})
+        EXPECT_EQ(periodSecondsForIndex(11, outside), 60) << outside;
     EXPECT_EQ(periodSecondsForIndex(12, 77), 300);
     EXPECT_EQ(periodSecondsForIndex(-1, 77), 300);
 }

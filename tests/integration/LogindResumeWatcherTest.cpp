@@ -17,10 +17,11 @@ TEST(LogindResumeWatcher, ReportsAResumeWhenSleepEndsAndNotWhenItBegins) {
     LogindResumeWatcher watcher(mock.bus());
     ASSERT_TRUE(watcher.listening());
     QSignalSpy resumed(&watcher, &ResumeWatcher::resumed);
+    QSignalSpy suspending(&watcher, &ResumeWatcher::suspending);
 
     // The mock sends the signal before its reply, so it is queued once the call returns.
     mock.emitManagerSignal(QStringLiteral("PrepareForSleep"), QStringLiteral("b"), {true});
-    QCoreApplication::processEvents();
+    EXPECT_TRUE(suspending.wait(5000));
     EXPECT_EQ(resumed.count(), 0);
 
     mock.emitManagerSignal(QStringLiteral("PrepareForSleep"), QStringLiteral("b"), {false});

@@ -12,23 +12,7 @@
 using namespace std::chrono_literals;
 
 namespace {
-
 const QString Program = QStringLiteral(VESPERA_PROGRAM);
-
-// The first visible window of a process on the display, by xdotool; empty while there is none.
-QString visibleWindowOf(qint64 pid) {
-    QProcess search;
-    search.start("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid)});
-    search.waitForFinished(5000);
-    return QString::fromLatin1(search.readAllStandardOutput()).split('\n').value(0).trimmed();
-}
-
-QString waitForWindow(qint64 pid) {
-    QString window;
-    waitUntil([&] { return !(window = visibleWindowOf(pid)).isEmpty(); }, 15s);
-    return window;
-}
-
 } // namespace
 
 TEST(Startup, SecondCopyShowsItsMessageAndEndsWhileTheFirstRunsOn) {

@@ -62,6 +62,11 @@ QByteArray ProgramRun::waitForError(const QByteArray& text, std::chrono::millise
     return error_;
 }
 
+QByteArray ProgramRun::errorSoFar() {
+    error_ += process_.readAllStandardError();
+    return error_;
+}
+
 int ProgramRun::terminate() {
     process_.terminate();
     if (!process_.waitForFinished(10000))
@@ -79,4 +84,17 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
         QThread::msleep(20);
     }
     return true;
+}
+
+QString waitForWindow(qint64 pid) {
+    QString window;
+    const auto visible = [&] {
+        QProcess search;
+        search.start("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid)});
+        search.waitForFinished(5000);
+        window = QString::fromLatin1(search.readAllStandardOutput()).split('\n').value(0).trimmed();
+        return !window.isEmpty();
+    };
+    waitUntil(visible, std::chrono::seconds(15));
+    return window;
 }

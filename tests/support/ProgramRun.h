@@ -24,6 +24,8 @@ public:
     void start(const QString& program);
     // Waits until the standard error holds text, or the time is up; returns what it collected.
     QByteArray waitForError(const QByteArray& text, std::chrono::milliseconds limit);
+    // What the standard error held so far, without waiting.
+    QByteArray errorSoFar();
     // Asks the program to end as a logout would, and returns its exit code (-1 if it did not end).
     int terminate();
     QProcess& process() { return process_; }
@@ -37,3 +39,7 @@ private:
 
 // Waits for a condition, checking it every few milliseconds, up to the limit.
 bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit);
+
+// The first visible window of a process on the display, by xdotool, waiting up to 15 s; empty when
+// none showed.
+QString waitForWindow(qint64 pid);

@@ -115,10 +115,29 @@ TEST_F(TMainFormTest, ProcessConditionWithoutAProgramIsRefused) {
     EXPECT_FALSE(saved().Fprocess);
 }
 
+// What the file says reaches the watch itself, not only the boxes: a process condition refused while
+// loading stays off in the watch, and the countdown flag arrives although its box starts unticked.
+TEST_F(TMainFormTest, LoadedFlagsReachTheWatchState) {
+    writeSettings("fproz=0\r\nFprocess=1\r\nFullscreenCountdown=0\r\ncustomtime=-53\r\ntime=-53\r\n");
+    closeNextModalBox(); // "IDS_97": no program chosen
+    open();
+    const WatchState& state = form->watchState();
+    EXPECT_EQ(state.conditions, (Conditions{true, false, false, false, false}));
+    EXPECT_FALSE(state.fullScreenCountdown);
+    EXPECT_EQ(state.periodSeconds, 60);
+}
+
 TEST_F(TMainFormTest, ResumeRearmsOrDisarmsByTheRestartFlag) {
-    writeSettings("fproz=1\r\narmed=1\r\ntime=10\r\n");
+    writeSettings("fproz=1\r\ntime=10\r\n");
     open();
     form->show();
+    form->PrepareForSleep(); // a watch the user never armed stays disarmed
+    form->DoRestart();
+    EXPECT_FALSE(child<QCheckBox>("CheckBox2")->isChecked());
+    EXPECT_FALSE(form->watchState().tickRunning);
+
+    child<QCheckBox>("CheckBox2")->setChecked(true);
+    form->PrepareForSleep();
     form->DoRestart();
     EXPECT_TRUE(form->watchState().tickRunning);
     EXPECT_EQ(form->watchState().idleSeconds, 0);

@@ -13,7 +13,9 @@ LogindResumeWatcher::LogindResumeWatcher(const QDBusConnection& bus, QObject* pa
 }
 
 void LogindResumeWatcher::onPrepareForSleep(bool goingToSleep) {
-    if (!goingToSleep)
+    if (goingToSleep)
+        Q_EMIT suspending();
+    else
         Q_EMIT resumed();
 }
 
