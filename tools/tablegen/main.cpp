@@ -6,7 +6,11 @@
 //   key<TAB>German<TAB>...   a row: the key and one value per language, every row alike
 // Inside a value "\n" is a line break and "\\" a backslash; an empty value means no text.
 //
-// Usage: vespera_tablegen SOURCE.tsv OUTPUT.tbl
+// An override table in the same form replaces whole rows of the source, found by section and key: the
+// wordings of one platform, kept apart so that the source stays the same for every platform. A row of
+// the override that the source lacks is an error.
+//
+// Usage: vespera_tablegen SOURCE.tsv [OVERRIDE.tsv] OUTPUT.tbl
 
 #include "settings/Cp1252.h"
 #include "l10n/TableSection.h"
@@ -118,35 +122,77 @@ private:
     QByteArray out_;
 };
 
-QByteArray convert(const QByteArray& source) {
+QStringList sourceLines(const QByteArray& source) {
+    QStringList lines = QString::fromUtf8(source).split(u'\n');
+    for (QString& line : lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    }
+    return lines;
+}
+
+bool isRow(const QString& line) {
+    return !line.startsWith(u'#') && line.contains(u'\t');
+}
+
+bool isSection(const QString& line) {
+    return !line.isEmpty() && !line.startsWith(u'#') && !line.contains(u'\t');
+}
+
+// The rows of an override table by section and key ("stCaptions\tlblTask").
+QHash<QString, QString> overrideRows(const QByteArray& source) {
+    QHash<QString, QString> rows;
+    QString section;
+    for (const QString& line : sourceLines(source)) {
+        if (isSection(line))
+            section = line;
+        else if (isRow(line))
+            rows.insert(section + u'\t' + line.section(u'\t', 0, 0), line);
+    }
+    return rows;
+}
+
+QByteArray convert(const QByteArray& source, QHash<QString, QString> overrides) {
     TableWriter writer;
-    const QStringList lines = QString::fromUtf8(source).split(u'\n');
+    const QStringList lines = sourceLines(source);
+    QString section;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString text = lines.at(i);
-        if (text.endsWith(u'\r'))
-            text.chop(1);
+        if (isSection(text))
+            section = text;
+        else if (const QString key = section + u'\t' + text.section(u'\t', 0, 0);
+                 isRow(text) && overrides.contains(key))
+            text = overrides.take(key);
         writer.add(text, static_cast<int>(i + 1));
     }
+    if (!overrides.isEmpty())
+        fail(0, QStringLiteral("the override has rows the table lacks: %1")
+                    .arg(QStringList(overrides.keys()).join(u", ")));
     return writer.bytes();
+}
+
+QByteArray readFile(const char* path) {
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw SourceError(std::string(path) + ": cannot read");
+    return file.readAll();
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s SOURCE.tsv OUTPUT.tbl\n", argv[0]);
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: %s SOURCE.tsv [OVERRIDE.tsv] OUTPUT.tbl\n", argv[0]);
         return 2;
     }
-    QFile source(QString::fromLocal8Bit(argv[1]));
-    if (!source.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "%s: cannot read\n", argv[1]);
-        return 1;
-    }
+    const char* outputPath = argv[argc - 1];
     try {
-        const QByteArray table = convert(source.readAll());
-        QFile output(QString::fromLocal8Bit(argv[2]));
+        const QHash<QString, QString> overrides =
+            argc == 4 ? overrideRows(readFile(argv[2])) : QHash<QString, QString>();
+        const QByteArray table = convert(readFile(argv[1]), overrides);
+        QFile output(QString::fromLocal8Bit(outputPath));
         if (!output.open(QIODevice::WriteOnly) || output.write(table) != table.size()) {
-            std::fprintf(stderr, "%s: cannot write\n", argv[2]);
+            std::fprintf(stderr, "%s: cannot write\n", outputPath);
             return 1;
         }
     } catch (const SourceError& error) {
