@@ -70,31 +70,41 @@ void MonitorLoop::buildStatusLine() {
     state_.trayHint = state_.statusLine;
 }
 
-// Returns true when the tick fired; the branches after the one that fired do not run.
+// Returns true when the tick fired. Every enabled state condition is read before any branch may fire,
+// so the count runs out only in a tick in which all of them held; then the branches fire in their order
+// and the ones after the one that fired do not.
 bool MonitorLoop::runBranches() {
     const Conditions& on = state_.conditions;
-    if (on.processor &&
-        stateBranch(StateCondition::Processor, state_.cpuThreshold < state_.cpuLoad, true, Dispatch::A))
-        return true;
-    if (on.process && stateBranch(StateCondition::Process, sensors_.processBusy(), false, Dispatch::A))
+    if (on.processor)
+        checkCondition(StateCondition::Processor, state_.cpuThreshold < state_.cpuLoad, true);
+    if (on.process)
+        checkCondition(StateCondition::Process, sensors_.processBusy(), false);
+    if (on.input)
+        checkCondition(StateCondition::Input, state_.inputSeen, false);
+    if (on.network)
+        checkCondition(StateCondition::Network, state_.netThreshold < state_.netLoad, false);
+
+    if ((on.processor && stateFires(StateCondition::Processor, Dispatch::A)) ||
+        (on.process && stateFires(StateCondition::Process, Dispatch::A)))
         return true;
     if (on.time && sensors_.scheduleMatches()) {
         fire(Dispatch::A, state_.scheduleText + text("IDS_158") + state_.actionLongText);
         return true;
     }
-    if (on.input && stateBranch(StateCondition::Input, state_.inputSeen, false, Dispatch::B))
-        return true;
-    return on.network &&
-           stateBranch(StateCondition::Network, state_.netThreshold < state_.netLoad, false, Dispatch::B);
+    return (on.input && stateFires(StateCondition::Input, Dispatch::B)) ||
+           (on.network && stateFires(StateCondition::Network, Dispatch::B));
 }
 
 // A condition that cannot measure resets the count as a busy one does.
-bool MonitorLoop::stateBranch(StateCondition condition, bool busy, bool withStatusInHint, Dispatch dispatch) {
+void MonitorLoop::checkCondition(StateCondition condition, bool busy, bool withStatusInHint) {
     const QString reason = sensors_.unmeasuredReason(condition);
     if (!reason.isEmpty())
         unmeasured_ << reason;
     if (busy || !reason.isEmpty())
         resetCount(withStatusInHint);
+}
+
+bool MonitorLoop::stateFires(StateCondition condition, Dispatch dispatch) {
     if (!periodReached(condition))
         return false;
     fire(dispatch, text("IDS_158") + state_.actionLongText);

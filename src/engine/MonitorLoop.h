@@ -26,7 +26,8 @@ private:
     enum class Dispatch { A, B };
 
     bool runBranches();
-    bool stateBranch(StateCondition condition, bool busy, bool withStatusInHint, Dispatch dispatch);
+    void checkCondition(StateCondition condition, bool busy, bool withStatusInHint);
+    bool stateFires(StateCondition condition, Dispatch dispatch);
     bool periodReached(StateCondition condition) const;
     void addUnmeasuredReasons();
     void resetCount(bool withStatusInHint);
