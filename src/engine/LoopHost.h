@@ -40,6 +40,8 @@ public:
     virtual QString unmeasuredReason(StateCondition condition) = 0;
     // Refreshes the watched program's status text, then tells whether the program is still at work.
     virtual bool processBusy() = 0;
+    // The watched program's name and processor share, for the line that says why the count restarted.
+    virtual QString processDescription() { return {}; }
     // The clock stands at the scheduled second.
     virtual bool scheduleMatches() = 0;
     // The schedule line of the status text, ending in the action's short text.

@@ -15,6 +15,8 @@ MonitorLoop::MonitorLoop(WatchState& state, LoopHost& host, LoopSensors& sensors
 void MonitorLoop::setTime() {
     state_.periodSeconds = periodSecondsForIndex(state_.periodIndex, state_.customSeconds);
     state_.idleSeconds = 0;
+    lastResetTick_ = -1;
+    state_.lastResetLine.clear();
 }
 
 void MonitorLoop::tick() {
@@ -34,8 +36,10 @@ void MonitorLoop::tick() {
     updateCountdown();
     buildStatusLine();
     unmeasured_.clear();
+    ++ticks_;
     if (!runBranches())
         addUnmeasuredReasons();
+    buildLastResetLine();
     state_.inputSeen = false;
 }
 
@@ -100,8 +104,34 @@ void MonitorLoop::checkCondition(StateCondition condition, bool busy, bool withS
     const QString reason = sensors_.unmeasuredReason(condition);
     if (!reason.isEmpty())
         unmeasured_ << reason;
-    if (busy || !reason.isEmpty())
-        resetCount(withStatusInHint);
+    if (!busy && reason.isEmpty())
+        return;
+    resetCount(withStatusInHint);
+    lastResetWhat_ = reason.isEmpty() ? resetDescription(condition) : reason;
+    lastResetTick_ = ticks_;
+}
+
+// "Netzwerk, 35 kb/s über 10 kb/s": the condition and what it read against its threshold.
+QString MonitorLoop::resetDescription(StateCondition condition) const {
+    switch (condition) {
+    case StateCondition::Processor:
+        return text("IDS_991") + QStringLiteral(", ") +
+               text("IDS_995").arg(state_.cpuLoad).arg(state_.cpuThreshold);
+    case StateCondition::Process:
+        return text("IDS_992") + QStringLiteral(" ") + sensors_.processDescription();
+    case StateCondition::Input:
+        return text("IDS_993");
+    case StateCondition::Network:
+        return text("IDS_994") + QStringLiteral(", ") +
+               text("IDS_996").arg(state_.netLoad).arg(state_.netThreshold);
+    }
+    return {};
+}
+
+void MonitorLoop::buildLastResetLine() {
+    if (lastResetTick_ < 0)
+        return;
+    state_.lastResetLine = text("IDS_990").arg(lastResetWhat_).arg(ticks_ - lastResetTick_);
 }
 
 bool MonitorLoop::stateFires(StateCondition condition, Dispatch dispatch) {

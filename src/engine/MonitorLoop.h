@@ -30,6 +30,8 @@ private:
     bool stateFires(StateCondition condition, Dispatch dispatch);
     bool periodReached(StateCondition condition) const;
     void addUnmeasuredReasons();
+    QString resetDescription(StateCondition condition) const;
+    void buildLastResetLine();
     void resetCount(bool withStatusInHint);
     void fire(Dispatch dispatch, const QString& statusLine);
     void updateActionTexts();
@@ -43,6 +45,9 @@ private:
     LoopSensors& sensors_;
     const TextSource& texts_;
     QStringList unmeasured_; // this tick's reasons of conditions that cannot measure
+    int ticks_ = 0;
+    QString lastResetWhat_; // the condition that last reset the count, with its value
+    int lastResetTick_ = -1;
 };
 
 } // namespace vespera

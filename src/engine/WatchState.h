@@ -46,6 +46,9 @@ struct WatchState {
     QString scheduleText;
     QString statusLine;
     QString trayHint = QStringLiteral("Vespera");
+    // Which condition last started the count afresh, with its value and how long ago; empty until one
+    // did. The tooltips end with it.
+    QString lastResetLine;
 };
 
 } // namespace vespera

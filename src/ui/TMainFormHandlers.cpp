@@ -121,7 +121,10 @@ void TMainForm::Timer2Timer() {
 
 void TMainForm::syncFromState() {
     StatusLine->setText(displayText(state_.statusLine));
-    tray_->setToolTip(displayText(state_.trayHint));
+    const QString why =
+        state_.lastResetLine.isEmpty() ? QString() : QStringLiteral("\r\n") + state_.lastResetLine;
+    StatusLine->setToolTip(displayText(state_.statusLine + why));
+    tray_->setToolTip(displayText(state_.trayHint + why));
 }
 
 // Notes whether the watch is armed as the machine goes to sleep; only such a watch is re-armed.

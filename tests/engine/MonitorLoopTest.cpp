@@ -20,6 +20,11 @@ public:
             {"IDS_103", " Sekunden wird Ihr PC "},
             {"IDS_157", " Sekunden wird Ihr "},
             {"IDS_158", "Fertig - "},
+            {"IDS_990", "Zuletzt zurückgesetzt: %1, vor %2 s"},
+            {"IDS_991", "Prozessor"},
+            {"IDS_994", "Netzwerk"},
+            {"IDS_995", "%1 % über %2 %"},
+            {"IDS_996", "%1 kb/s über %2 kb/s"},
             {"IDS_124", "ausgeschaltet!"},
             {"IDS_125", "Ihr PC wird ausgeschaltet!"},
             {"IDS_126", "in den Ruhezustand versetzt!"},
@@ -283,4 +288,23 @@ TEST_F(MonitorLoopTest, AConditionThatCannotMeasureCountsAsBusy) {
         host.actions.clear();
         state.tickRunning = true;
     }
+}
+
+// The tooltips say which condition last restarted the count, with its reading, and how long ago.
+TEST_F(MonitorLoopTest, TheLastResetLineNamesTheConditionItsValueAndItsAge) {
+    state.conditions = {true, true, false, false, false};
+    state.netThreshold = 10;
+    arm(4);
+    loop.tick();
+    EXPECT_TRUE(state.lastResetLine.isEmpty());
+    state.netLoad = 35;
+    loop.tick();
+    state.netLoad = 0;
+    for (int i = 0; i < 4; ++i)
+        loop.tick();
+    EXPECT_EQ(state.lastResetLine, "Zuletzt zurückgesetzt: Netzwerk, 35 kb/s über 10 kb/s, vor 4 s");
+    state.cpuLoad = 50;
+    sensors.unmeasured = {{StateCondition::Network, "kann nicht messen"}};
+    loop.tick();
+    EXPECT_EQ(state.lastResetLine, "Zuletzt zurückgesetzt: kann nicht messen, vor 0 s");
 }
