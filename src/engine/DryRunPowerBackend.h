@@ -19,6 +19,7 @@ public:
     PowerResult hibernate() override;
     PowerResult logOff() override;
     bool canHibernate() override { return true; }
+    QString canRequest(PowerRequest) override { return QStringLiteral("yes"); }
 
 private:
     PowerResult note(const char* action);

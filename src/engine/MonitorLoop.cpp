@@ -38,7 +38,7 @@ void MonitorLoop::tick() {
     unmeasured_.clear();
     ++ticks_;
     if (!runBranches())
-        addUnmeasuredReasons();
+        addWarnings();
     buildLastResetLine();
     state_.inputSeen = false;
 }
@@ -162,8 +162,10 @@ bool MonitorLoop::periodReached(StateCondition condition) const {
     return false;
 }
 
-// The status line and the tray hint say why the count cannot run out.
-void MonitorLoop::addUnmeasuredReasons() {
+// The status line and the tray hint say why the count cannot run out, and why the action may fail.
+void MonitorLoop::addWarnings() {
+    if (!state_.actionWarning.isEmpty())
+        unmeasured_ << state_.actionWarning;
     for (const QString& reason : std::as_const(unmeasured_)) {
         state_.statusLine += QStringLiteral("\r\n") + reason;
         state_.trayHint += QStringLiteral("\r\n") + reason;

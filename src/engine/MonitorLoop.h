@@ -29,7 +29,7 @@ private:
     void checkCondition(StateCondition condition, bool busy, bool withStatusInHint);
     bool stateFires(StateCondition condition, Dispatch dispatch);
     bool periodReached(StateCondition condition) const;
-    void addUnmeasuredReasons();
+    void addWarnings();
     QString resetDescription(StateCondition condition) const;
     void buildLastResetLine();
     void resetCount(bool withStatusInHint);

@@ -33,7 +33,13 @@ public:
     // "Die Aktion ist fehlgeschlagen: <the system's words>" for a failed result, empty otherwise.
     static QString failureLine(const PowerResult& result, const TextSource& texts);
 
+    // Asks the system whether the stored action would be carried out without asking anyone, and
+    // returns the warning the status line shows when not ("Achtung: Ausschalten ist hier nicht ohne
+    // Passwort erlaubt (polkit)"), or an empty text when it would.
+    QString readinessWarning(const QString& actionName, const TextSource& texts);
+
 private:
+    ActionKind performedKind(const QString& actionName);
     PowerResult exitWindowsPrivileged(ActionKind kind);
     PowerResult suspendMachine(bool hibernate);
 

@@ -46,6 +46,9 @@ struct WatchState {
     QString scheduleText;
     QString statusLine;
     QString trayHint = QStringLiteral("Vespera");
+    // Why the chosen action may not be carried out when the watch fires (it would need a password, the
+    // system does not allow it), shown under the status line; empty while it would be.
+    QString actionWarning;
     // Which condition last started the count afresh, with its value and how long ago; empty until one
     // did. The tooltips end with it.
     QString lastResetLine;

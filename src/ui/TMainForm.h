@@ -130,6 +130,7 @@ private:
     void showNetworkScale();
     void Timer4Timer();
     void ScharfStatus();
+    void checkAction();
     void EntwederOder();
     void syncFromState();
     void askFirstStart();
@@ -169,6 +170,8 @@ private:
     bool firstStart_ = false;
     bool askingFirstStart_ = false;
     bool armedAtSleep_ = false;
+    static constexpr int ActionCheckTicks = 30;
+    int ticksSinceActionCheck_ = 0;
 
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* Enabelafterrestartchk1 = nullptr;

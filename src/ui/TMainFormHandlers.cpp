@@ -26,6 +26,7 @@ void TMainForm::CheckBox2Click() {
     state_.armed = CheckBox2->isChecked();
     StatusLine->clear();
     state_.statusLine.clear();
+    checkAction();
     if (!state_.armed) {
         state_.trayHint = context_.productTitle;
         tray_->setToolTip(state_.trayHint);
@@ -99,7 +100,18 @@ void TMainForm::ComboBox3Change() {
         fillActionSelector(hibernateAllowed);
         showStoredAction();
     }
+    checkAction();
     SaveSettings();
+}
+
+// While armed, asks whether the chosen action would be carried out without a password at the moment it
+// fires; until it would, the status line warns. Asked on arming, on a change of action, after a resume
+// and every half minute, so the warning also goes once the system allows the action.
+void TMainForm::checkAction() {
+    state_.actionWarning =
+        state_.armed ? context_.power->readinessWarning(state_.actionName, *translator_) : QString();
+    if (!state_.actionWarning.isEmpty() && !state_.tickRunning)
+        StatusLine->setText(displayText(state_.actionWarning));
 }
 
 void TMainForm::Trackbar1Change() {
@@ -115,6 +127,10 @@ void TMainForm::TrackBar2Change() {
 }
 
 void TMainForm::Timer2Timer() {
+    if (++ticksSinceActionCheck_ >= ActionCheckTicks) {
+        ticksSinceActionCheck_ = 0;
+        checkAction();
+    }
     loop_.tick();
     syncFromState();
 }
@@ -141,6 +157,7 @@ void TMainForm::DoRestart() {
     if (settings_.Enabelafterrestart) {
         loop_.setTime();
         CheckBox2->setChecked(true);
+        checkAction();
         Timer2->start();
         state_.tickRunning = true;
         state_.idleSeconds = 0;

@@ -22,6 +22,7 @@ public:
     PowerResult hibernate() override { return record("hibernate"); }
     PowerResult logOff() override { return record("logOff"); }
     bool canHibernate() override { return hibernation; }
+    QString canRequest(PowerRequest) override { return QStringLiteral("yes"); }
 
     QStringList calls;
     bool hibernation = true;

@@ -88,6 +88,25 @@ TEST_F(LogindPowerBackendTest, CanHibernateCountsOnlyAPlainYes) {
     }
 }
 
+// Each request asks its own question and passes logind's answer on; log off asks for the session.
+TEST_F(LogindPowerBackendTest, CanRequestPassesOnLogindsAnswer) {
+    const struct {
+        PowerRequest request;
+        QString question;
+    } requests[] = {{PowerRequest::PowerOff, "CanPowerOff"},
+                    {PowerRequest::Reboot, "CanReboot"},
+                    {PowerRequest::Suspend, "CanSuspend"},
+                    {PowerRequest::Hibernate, "CanHibernate"}};
+    for (const auto& r : requests) {
+        for (const QString answer : {"challenge", "no", "na", "yes"}) {
+            mock.replaceMethod(LogindMock::ManagerPath, LogindMock::ManagerInterface, r.question, {},
+                               QStringLiteral("s"), QStringLiteral("ret = \"%1\"").arg(answer));
+            EXPECT_EQ(backend.canRequest(r.request), answer) << r.question.toStdString();
+        }
+    }
+    EXPECT_EQ(backend.canRequest(PowerRequest::LogOff), "yes");
+}
+
 TEST_F(LogindPowerBackendTest, CanHibernateGivesTheHarnessAnswer) {
     EXPECT_EQ(backend.canHibernate(), harnessAllowsHibernation());
 }

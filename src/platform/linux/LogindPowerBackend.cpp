@@ -67,6 +67,21 @@ bool LogindPowerBackend::canHibernate() {
     return reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toString() == u"yes";
 }
 
+// Log off needs the session to exist; the others are logind's own Can* questions.
+QString LogindPowerBackend::canRequest(PowerRequest request) {
+    if (request == PowerRequest::LogOff) {
+        const QDBusMessage session = ownSession();
+        return session.type() == QDBusMessage::ReplyMessage ? QStringLiteral("yes")
+                                                            : resultOf(session).describe();
+    }
+    static const QString questions[] = {QStringLiteral("CanPowerOff"), QStringLiteral("CanReboot"),
+                                        QStringLiteral("CanSuspend"), QStringLiteral("CanHibernate")};
+    const QDBusMessage reply = call(managerCall(questions[static_cast<int>(request)]), QueryTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        return resultOf(reply).describe();
+    return reply.arguments().value(0).toString();
+}
+
 PowerResult LogindPowerBackend::managerAction(const QString& method) {
     QDBusMessage message = managerCall(method);
     message << false; // not interactive

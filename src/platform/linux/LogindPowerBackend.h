@@ -24,6 +24,7 @@ public:
     PowerResult hibernate() override;
     PowerResult logOff() override;
     bool canHibernate() override;
+    QString canRequest(PowerRequest request) override;
 
 private:
     PowerResult managerAction(const QString& method);

@@ -1,0 +1,52 @@
+// An armed watch whose action the system would not carry out without a password says so at once, and
+// the warning goes once the system would.
+#include "MainFormFixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace vespera {
+namespace {
+
+class AnsweringBackend : public DryRunPowerBackend {
+public:
+    using DryRunPowerBackend::DryRunPowerBackend;
+    QString canRequest(PowerRequest) override { return answer; }
+    QString answer;
+};
+
+class ActionReadinessTest : public MainFormFixture {};
+
+TEST_F(ActionReadinessTest, AnActionThatWouldNotBeCarriedOutIsWarnedOfWhileArmed) {
+    writeSettings("fproz=1\r\nproz_taskbar=100\r\ntime=3600\r\n");
+    AnsweringBackend backend{powerLog};
+    PowerActions answering{backend, powerLog};
+    open(&answering);
+    form->show();
+    auto* status = child<QLabel>("StatusLine");
+    const struct {
+        QString answer;
+        QString says;
+    } cases[] = {{"challenge", "Passwort"},
+                 {"no", "nicht erlaubt"},
+                 {"na", "nicht möglich"},
+                 {"org.freedesktop.DBus.Error.ServiceUnknown", "ServiceUnknown"}};
+    for (const auto& c : cases) {
+        backend.answer = c.answer;
+        child<QCheckBox>("CheckBox2")->setChecked(true);
+        EXPECT_TRUE(status->text().contains(c.says)) << status->text().toStdString();
+        EXPECT_TRUE(status->text().contains("Ausschalten")) << status->text().toStdString();
+        child<QCheckBox>("CheckBox2")->setChecked(false);
+    }
+
+    child<QCheckBox>("CheckBox2")->setChecked(true);
+    backend.answer = "yes";
+    auto* timer2 = child<QTimer>("Timer2");
+    for (int i = 0; i < 30; ++i)
+        QMetaObject::invokeMethod(timer2, "timeout", Qt::DirectConnection);
+    EXPECT_FALSE(status->text().contains("Achtung")) << status->text().toStdString();
+    EXPECT_TRUE(form->watchState().armed);
+}
+
+} // namespace
+} // namespace vespera
