@@ -75,6 +75,7 @@ int runApplication(int argc, char* argv[]) {
         power.backend = std::make_unique<DryRunPowerBackend>(std::cerr);
     PowerActions actions(*power.backend, std::cerr);
     context.power = &actions;
+    context.inhibitor = power.inhibitor.get();
     const DesktopTools desktopTools;
     context.desktopTools = &desktopTools;
     context.store = &store;

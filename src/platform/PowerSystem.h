@@ -2,6 +2,7 @@
 
 #include "platform/PowerBackend.h"
 #include "platform/ResumeWatcher.h"
+#include "platform/SleepInhibitor.h"
 
 #include <memory>
 
@@ -14,9 +15,11 @@ namespace vespera {
 struct PowerSystem {
     std::unique_ptr<PowerBackend> backend;
     std::unique_ptr<ResumeWatcher> resumeWatcher;
+    std::unique_ptr<SleepInhibitor> inhibitor;
 };
 
-// Opens both on the system bus (DBUS_SYSTEM_BUS_ADDRESS of the process when set; XDG_SESSION_ID of
+// Opens the backend and the watcher on the system bus, and the inhibitor on the session bus's desktop
+// portal or else logind (DBUS_SYSTEM_BUS_ADDRESS of the process when set; XDG_SESSION_ID of
 // `environment` names the session to log off). A missing bus or session manager leaves both usable:
 // actions then fail with the reason, and no resume is reported.
 PowerSystem openPowerSystem(const QProcessEnvironment& environment);

@@ -45,6 +45,8 @@ struct Settings {
     bool FullscreenCountdown = true;
     bool Daempfung = false;
     int Language = 1;
+    // Added keys, after the ones above.
+    bool KeepAwake = true; // hold an inhibitor against suspend and idle locking while armed
 
     bool operator==(const Settings&) const = default;
 };

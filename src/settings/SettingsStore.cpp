@@ -25,7 +25,7 @@ struct Field {
 };
 
 // The keys in the order they are read; each one's default is the value Settings starts with.
-constexpr std::array<Field, 38> ReadOrder = {{
+constexpr std::array<Field, 39> ReadOrder = {{
     {u"proz_taskbar", &Settings::proz_taskbar},
     {u"net_taskbar", &Settings::net_taskbar},
     {u"armed", &Settings::armed},
@@ -64,10 +64,11 @@ constexpr std::array<Field, 38> ReadOrder = {{
     {u"FullscreenCountdown", &Settings::FullscreenCountdown},
     {u"Daempfung", &Settings::Daempfung},
     {u"Language", &Settings::Language},
+    {u"KeepAwake", &Settings::KeepAwake},
 }};
 
 // The keys in the order they are written. fmaxdaempfung is missing on purpose: only a hand edit sets it.
-constexpr std::array<QStringView, 37> WriteOrder = {
+constexpr std::array<QStringView, 38> WriteOrder = {
     u"proz_taskbar",
     u"net_taskbar",
     u"armed",
@@ -105,6 +106,7 @@ constexpr std::array<QStringView, 37> WriteOrder = {
     u"fexepath",
     u"fexeparam",
     u"customtime",
+    u"KeepAwake",
 };
 
 template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };

@@ -226,6 +226,10 @@ void TMainForm::setupTimers() {
     connect(averageMethodAction_, &QAction::triggered, this, [this] { selectProcessorMethod(0); });
     connect(highestMethodAction_, &QAction::triggered, this, [this] { selectProcessorMethod(1); });
     connect(dampingAction_, &QAction::triggered, this, &TMainForm::toggleDamping);
+    connect(keepAwakeAction_, &QAction::triggered, this, [this] {
+        updateInhibitor();
+        SaveSettings();
+    });
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

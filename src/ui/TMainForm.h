@@ -35,6 +35,7 @@ class CpuLoadSampling;
 class DesktopTools;
 class NetworkMeter;
 class PowerActions;
+class SleepInhibitor;
 class LinkLabel;
 class SettingsStore;
 
@@ -48,6 +49,7 @@ struct MainFormContext {
     CpuLoadSampling* cpuSampling = nullptr;
     NetworkMeter* networkMeter = nullptr;
     PowerActions* power = nullptr;
+    SleepInhibitor* inhibitor = nullptr; // keeps the session awake while armed; none in some tests
     const DesktopTools* desktopTools = nullptr;
     LanguageDispatcher* dispatcher = nullptr; // the program's active language
     StandardMessageBox* messageBoxes = nullptr;
@@ -131,6 +133,7 @@ private:
     void Timer4Timer();
     void ScharfStatus();
     void checkAction();
+    void updateInhibitor();
     void EntwederOder();
     void syncFromState();
     void askFirstStart();
@@ -207,6 +210,7 @@ private:
     QAction* highestMethodAction_ = nullptr;
     QAction* dampingAction_ = nullptr;
     QAction* commandAction_ = nullptr;
+    QAction* keepAwakeAction_ = nullptr;
     QAction* germanAction_ = nullptr;
     QAction* englishAction_ = nullptr;
     QAction* helpAction_ = nullptr;

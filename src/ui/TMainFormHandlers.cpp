@@ -7,6 +7,7 @@
 #include "engine/ActionTable.h"
 #include "engine/PeriodTable.h"
 #include "engine/PowerActions.h"
+#include "platform/SleepInhibitor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,6 +39,7 @@ void TMainForm::CheckBox2Click() {
         Timer2->start();
     else
         Timer2->stop();
+    updateInhibitor();
 }
 
 void TMainForm::ScharfStatus() {
@@ -55,6 +57,7 @@ void TMainForm::ScharfStatus() {
         Timer2->start();
     }
     state_.tickRunning = Timer2->isActive();
+    updateInhibitor();
     SaveSettings();
 }
 
@@ -158,6 +161,7 @@ void TMainForm::DoRestart() {
         loop_.setTime();
         CheckBox2->setChecked(true);
         checkAction();
+        updateInhibitor();
         Timer2->start();
         state_.tickRunning = true;
         state_.idleSeconds = 0;
@@ -173,6 +177,18 @@ void TMainForm::disarm() {
 void TMainForm::stopTick() {
     Timer2->stop();
     state_.tickRunning = false;
+    updateInhibitor();
+}
+
+// While the watch runs, the session neither suspends nor locks itself for idleness, so the job the user
+// waits for goes on. The inhibitor goes when the tick stops (before the action) and on disarming.
+void TMainForm::updateInhibitor() {
+    if (!context_.inhibitor)
+        return;
+    if (state_.armed && state_.tickRunning && keepAwakeAction_->isChecked())
+        context_.inhibitor->hold(text("IDS_1020"));
+    else
+        context_.inhibitor->release();
 }
 
 // A refused or failed action must not look like success: a second line under "Fertig - " says why.

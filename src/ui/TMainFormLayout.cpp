@@ -251,9 +251,12 @@ void TMainForm::setupMenus() {
     addMenuItem(expert, "Shutdownzeitraum1",
                 QStringLiteral("Benutzerdefinierten Shutdownzeitraum einstellen"))
         ->setEnabled(false);
+    keepAwakeAction_ =
+        addMenuItem(expert, "WachHalten1", QStringLiteral("PC wach halten, solange aktiviert"));
     setupAboutMenu();
-    for (QAction* a : {startWithSystemAction_, startMinimizedAction_, germanAction_, englishAction_,
-                       averageMethodAction_, highestMethodAction_, dampingAction_, commandAction_})
+    for (QAction* a :
+         {startWithSystemAction_, startMinimizedAction_, germanAction_, englishAction_, averageMethodAction_,
+          highestMethodAction_, dampingAction_, commandAction_, keepAwakeAction_})
         a->setCheckable(true);
 }
 

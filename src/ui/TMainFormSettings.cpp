@@ -28,6 +28,7 @@ void TMainForm::LoadSettings() {
     state_.fullScreenCountdown = s.FullscreenCountdown;
     FullScreenchk->setChecked(s.FullscreenCountdown);
     dampingAction_->setChecked(s.Daempfung);
+    keepAwakeAction_->setChecked(s.KeepAwake);
     germanAction_->setChecked(s.Language != 2);
     englishAction_->setChecked(s.Language == 2);
     highestMethodAction_->setChecked(s.processormethod != 0);
@@ -75,6 +76,7 @@ Settings TMainForm::collectSettings() const {
     s.startwithwindows = startWithSystemAction_->isChecked();
     s.FullscreenCountdown = FullScreenchk->isChecked();
     s.Daempfung = dampingAction_->isChecked();
+    s.KeepAwake = keepAwakeAction_->isChecked();
     s.processormethod = highestMethodAction_->isChecked() ? 1 : 0;
     s.Language = context_.dispatcher->activeLanguage();
     return s;

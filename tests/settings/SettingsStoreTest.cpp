@@ -152,6 +152,7 @@ TEST_F(SettingsStoreTest, NewFileHoldsEveryKeyButTheDampingLengthInWritingOrder)
                                   "fexepath=",
                                   "fexeparam=",
                                   "customtime=60",
+                                  "KeepAwake=1",
                                   ""};
     EXPECT_EQ(QString::fromUtf8(readFile()).split('\n'), expected);
 }
@@ -209,6 +210,7 @@ TEST_F(SettingsStoreTest, SaveKeepsForeignLinesAndTheFileLineEnds) {
                                  "net_taskbar=0\r\n"))
         << after.toStdString();
     EXPECT_TRUE(after.endsWith("customtime=60\r\n"
+                               "KeepAwake=1\r\n"
                                "\r\n"
                                "[Later]\r\n"
                                "x=1\r\n"))

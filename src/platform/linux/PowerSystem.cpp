@@ -1,5 +1,6 @@
 #include "platform/PowerSystem.h"
 
+#include "platform/linux/DBusSleepInhibitor.h"
 #include "platform/linux/LogindPowerBackend.h"
 #include "platform/linux/LogindResumeWatcher.h"
 
@@ -15,6 +16,7 @@ PowerSystem openPowerSystem(const QProcessEnvironment& environment) {
     system.backend =
         std::make_unique<LogindPowerBackend>(bus, environment.value(QStringLiteral("XDG_SESSION_ID")));
     system.resumeWatcher = std::make_unique<LogindResumeWatcher>(bus);
+    system.inhibitor = std::make_unique<DBusSleepInhibitor>(QDBusConnection::sessionBus(), bus);
     return system;
 }
 
