@@ -81,25 +81,33 @@ QString singleLine(const QString& value) {
 
 IniFile IniFile::fromBytes(const QByteArray& bytes) {
     IniFile ini;
-    const qsizetype firstBreak = bytes.indexOf('\n');
-    if (firstBreak > 0 && bytes.at(firstBreak - 1) == '\r')
+    QByteArrayView rest(bytes);
+    if (rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
+    const qsizetype firstBreak = rest.indexOf('\n');
+    if (firstBreak > 0 && rest.at(firstBreak - 1) == '\r')
         ini.lineEnd_ = "\r\n";
-    QString text = decodeUtf8OrCp1252(bytes);
-    if (text.isEmpty())
+    if (rest.isEmpty())
         return ini;
-    if (text.endsWith(u'\n'))
-        text.chop(1);
-    ini.lines_ = text.split(u'\n');
-    for (QString& line : ini.lines_)
-        if (line.endsWith(u'\r'))
+    if (rest.endsWith('\n'))
+        rest.chop(1);
+    for (;;) {
+        const qsizetype end = rest.indexOf('\n');
+        QByteArrayView line = end < 0 ? rest : rest.first(end);
+        if (line.endsWith('\r'))
             line.chop(1);
-    return ini;
+        const QByteArray original = line.toByteArray();
+        ini.lines_.append(Line{decodeUtf8OrCp1252(original), original});
+        if (end < 0)
+            return ini;
+        rest = rest.sliced(end + 1);
+    }
 }
 
 QByteArray IniFile::toBytes() const {
     QByteArray bytes;
-    for (const QString& line : lines_)
-        bytes += line.toUtf8() + lineEnd_;
+    for (const Line& line : lines_)
+        bytes += line.original.value_or(line.text.toUtf8()) + lineEnd_;
     return bytes;
 }
 
@@ -110,7 +118,7 @@ std::optional<QString> IniFile::value(QStringView section, QStringView key) cons
     const std::optional<qsizetype> line = findKey(*range, key);
     if (!line)
         return std::nullopt;
-    return keyValue(lines_[*line]);
+    return keyValue(lines_[*line].text);
 }
 
 QString IniFile::readString(QStringView section, QStringView key, const QString& defaultValue) const {
@@ -131,17 +139,17 @@ void IniFile::writeValue(QStringView section, QStringView key, const QString& va
     const std::optional<Range> range = findSection(section);
     if (!range) {
         const qsizetype at = appendSection(section);
-        lines_.insert(at, key.toString() + u'=' + text);
+        lines_.insert(at, Line{key.toString() + u'=' + text, std::nullopt});
         return;
     }
     if (const std::optional<qsizetype> line = findKey(*range, key)) {
-        lines_[*line] = keyName(lines_[*line])->toString() + u'=' + text;
+        lines_[*line] = Line{keyName(lines_[*line].text)->toString() + u'=' + text, std::nullopt};
         return;
     }
     qsizetype at = range->end;
-    while (at > range->begin && lines_[at - 1].trimmed().isEmpty())
+    while (at > range->begin && lines_[at - 1].text.trimmed().isEmpty())
         --at;
-    lines_.insert(at, key.toString() + u'=' + text);
+    lines_.insert(at, Line{key.toString() + u'=' + text, std::nullopt});
 }
 
 void IniFile::writeInt(QStringView section, QStringView key, int value) {
@@ -179,11 +187,11 @@ std::optional<int> IniFile::parseInt(QStringView text) {
 std::optional<IniFile::Range> IniFile::findSection(QStringView section) const {
     const qsizetype count = lines_.size();
     for (qsizetype i = 0; i < count; ++i) {
-        const std::optional<QStringView> name = sectionName(lines_[i]);
+        const std::optional<QStringView> name = sectionName(lines_[i].text);
         if (!name || !equalsIgnoringAsciiCase(*name, section))
             continue;
         qsizetype end = i + 1;
-        while (end < count && !sectionName(lines_[end]))
+        while (end < count && !sectionName(lines_[end].text))
             ++end;
         return Range{i + 1, end};
     }
@@ -192,7 +200,7 @@ std::optional<IniFile::Range> IniFile::findSection(QStringView section) const {
 
 std::optional<qsizetype> IniFile::findKey(const Range& range, QStringView key) const {
     for (qsizetype i = range.begin; i < range.end; ++i) {
-        const std::optional<QStringView> name = keyName(lines_[i]);
+        const std::optional<QStringView> name = keyName(lines_[i].text);
         if (name && equalsIgnoringAsciiCase(*name, key))
             return i;
     }
@@ -200,9 +208,9 @@ std::optional<qsizetype> IniFile::findKey(const Range& range, QStringView key) c
 }
 
 qsizetype IniFile::appendSection(QStringView section) {
-    if (!lines_.isEmpty() && !lines_.last().trimmed().isEmpty())
-        lines_.append(QString());
-    lines_.append(u'[' + section.toString() + u']');
+    if (!lines_.isEmpty() && !lines_.last().text.trimmed().isEmpty())
+        lines_.append(Line{QString(), std::nullopt});
+    lines_.append(Line{u'[' + section.toString() + u']', std::nullopt});
     return lines_.size();
 }
 

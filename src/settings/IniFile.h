@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
+#include <QList>
 
 #include <optional>
 
@@ -15,9 +15,11 @@ namespace vespera {
 // - lines starting with ";" or "#" are comments;
 // - writing replaces the first matching key line, or adds the key after the last line of its section
 //   (adding the section at the end when it is missing); every other line stays as it was, in its place.
-// Bytes are read as UTF-8 when they are valid UTF-8 (a byte-order mark is dropped), else as
-// Windows-1252. They are written as UTF-8 without a byte-order mark, with the line end the file had
-// (that of its first line); a document without line ends gets "\n".
+// Each line is read as UTF-8 when its bytes are valid UTF-8, else as Windows-1252, so one line written
+// by another program never changes how the others read; a byte-order mark is dropped. A line the
+// program has not written is written back with the bytes it was read with; a written line is UTF-8.
+// Every line ends with the line end the file had (that of its first line); a document without line
+// ends gets "\n".
 class IniFile {
 public:
     IniFile() = default;
@@ -51,7 +53,12 @@ private:
     std::optional<qsizetype> findKey(const Range& range, QStringView key) const;
     qsizetype appendSection(QStringView section);
 
-    QStringList lines_;
+    struct Line {
+        QString text;
+        std::optional<QByteArray> original; // the bytes read, kept while the program leaves the line
+    };
+
+    QList<Line> lines_;
     QByteArray lineEnd_ = "\n";
 };
 

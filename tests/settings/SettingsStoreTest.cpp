@@ -232,6 +232,17 @@ TEST_F(SettingsStoreTest, WindowsCodePagePathComesBackAsUtf8) {
     EXPECT_EQ(store.load(1).process, path);
 }
 
+TEST_F(SettingsStoreTest, OneStrayByteNeitherGarblesUtf8PathsNorChangesForeignLines) {
+    const QByteArray foreign = "note=f\xFCr sp\xE4ter\r\n";
+    writeFile("[Settings]\r\n" + foreign + "process=/home/j\xC3\xBCrgen/tool\r\n");
+    EXPECT_EQ(store.load(1).process, QString::fromUtf8("/home/jürgen/tool"));
+    store.save(store.load(1));
+    store.save(store.load(1));
+    const QByteArray after = readFile();
+    EXPECT_TRUE(after.startsWith("[Settings]\r\n" + foreign)) << after.toStdString();
+    EXPECT_TRUE(after.contains("process=/home/j\xC3\xBCrgen/tool\r\n")) << after.toStdString();
+}
+
 TEST_F(SettingsStoreTest, HostileFilesGiveDefaultsAndKeepTheirLinesThroughASave) {
     QByteArray junk(64 * 1024, Qt::Uninitialized);
     QRandomGenerator random(7);
