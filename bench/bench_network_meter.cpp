@@ -45,8 +45,8 @@ private:
     QTemporaryDir dir_;
 };
 
-void measureTick(benchmark::State& state, const QString& procRoot) {
-    ProcNetDevIPHelper helper(procRoot);
+void measureTick(benchmark::State& state, const QString& procRoot, const QString& sysRoot) {
+    ProcNetDevIPHelper helper(procRoot, sysRoot);
     NetworkMeter meter(helper);
     meter.setNetworkCard(1);
     meter.RefreshInterfaces(true);
@@ -63,12 +63,12 @@ void measureTick(benchmark::State& state, const QString& procRoot) {
 
 void BM_RefreshInterfaces(benchmark::State& state) {
     const NetDevFixture fixture(static_cast<int>(state.range(0)));
-    measureTick(state, fixture.path());
+    measureTick(state, fixture.path(), fixture.path());
 }
 BENCHMARK(BM_RefreshInterfaces)->Arg(4)->Arg(64)->Unit(benchmark::kMicrosecond);
 
 void BM_RefreshInterfacesOwnSystem(benchmark::State& state) {
-    measureTick(state, QStringLiteral("/proc"));
+    measureTick(state, QStringLiteral("/proc"), QStringLiteral("/sys"));
 }
 BENCHMARK(BM_RefreshInterfacesOwnSystem)->Unit(benchmark::kMicrosecond);
 

@@ -8,15 +8,19 @@
 
 namespace vespera {
 
-// One row of the system's interface table: the interface's description and its two octet counters.
+// One row of the system's interface table: the interface's description, its type and its two octet
+// counters.
 // The counters are unsigned 32-bit and wrap at 2^32, so the difference of two readings taken less than
 // one wrap apart is the traffic between them. The row has a fixed size, so a table that is refilled
 // each second reuses its storage.
 struct TMIBIfRow {
     static constexpr std::size_t MaxDescrLen = 256;
+    static constexpr std::uint32_t TypeOther = 1;
+    static constexpr std::uint32_t TypeSoftwareLoopback = 24;
 
     std::uint32_t dwDescrLen = 0; // length of the description including its terminating zero byte
     char bDescr[MaxDescrLen] = {};
+    std::uint32_t dwType = TypeOther;
     std::uint32_t dwInOctets = 0;
     std::uint32_t dwOutOctets = 0;
 

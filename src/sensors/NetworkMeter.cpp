@@ -11,7 +11,7 @@ namespace vespera {
 
 namespace {
 
-// The one description left out of the selector, compared in upper case.
+// The description of the loopback interface of systems that give it no type, compared in upper case.
 constexpr std::string_view LoopbackDescription = "MS TCP LOOPBACK INTERFACE";
 constexpr std::uint32_t BytesPerKb = 1024;
 
@@ -19,8 +19,9 @@ char asciiUpper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-bool isLoopback(std::string_view description) {
-    return std::ranges::equal(description, LoopbackDescription,
+bool isLoopback(const TMIBIfRow& row) {
+    return row.dwType == TMIBIfRow::TypeSoftwareLoopback ||
+           std::ranges::equal(row.description(), LoopbackDescription,
                               [](char a, char b) { return asciiUpper(a) == b; });
 }
 
@@ -85,7 +86,7 @@ void NetworkMeter::RefreshInterfaces(bool list) {
     }
 }
 
-// Every row gets a statistics entry based on its current counters; every row but the loopback one
+// Every row gets a statistics entry based on its current counters; every row but the loopback ones
 // gets a selector entry.
 void NetworkMeter::ListInterfaces(const TMIBIfArray& table) {
     clearList();
@@ -96,7 +97,7 @@ void NetworkMeter::ListInterfaces(const TMIBIfArray& table) {
         const TMIBIfRow& row = table[i];
         stats_[i].in.lastOctets = row.dwInOctets;
         stats_[i].out.lastOctets = row.dwOutOctets;
-        if (isLoopback(row.description()))
+        if (isLoopback(row))
             continue;
         names_.append(selectorText(row.description()));
         listToRow_.push_back(static_cast<int>(i));

@@ -42,8 +42,9 @@ public:
     void ListInterfaces(const TMIBIfArray& table);
     void MeasureInterfaces(const TMIBIfArray& table);
 
-    // The selector's entries: the descriptions without leading and trailing blanks, the loopback
-    // interface of the literal description "MS TCP Loopback interface" (any case) left out.
+    // The selector's entries: the descriptions without leading and trailing blanks, loopback interfaces
+    // left out: rows of the loopback type, and the one of the literal description "MS TCP Loopback
+    // interface" (any case).
     const QStringList& interfaceNames() const { return names_; }
     // For each selector entry, the row of the listed table it was built from.
     const std::vector<int>& listToRow() const { return listToRow_; }

@@ -57,7 +57,7 @@ std::vector<Row> rowsOf(const TMIBIfArray& table) {
 }
 
 std::vector<Row> read(const QString& procRoot) {
-    ProcNetDevIPHelper helper(procRoot);
+    ProcNetDevIPHelper helper(procRoot, procRoot);
     TMIBIfArray table(3); // whatever the caller held is dropped
     helper.ReadInterfaceTable(table);
     return rowsOf(table);
@@ -114,11 +114,24 @@ TEST(IPHelper, ReadsATableLargerThanItsFirstBuffer) {
         content += "veth" + std::to_string(i) + ": " + counters(std::to_string(i), "7") + "\n";
     content += "last: " + counters("1", "2"); // no line end after the last line
     ProcFolder proc(content);
-    ProcNetDevIPHelper helper(proc.path());
+    ProcNetDevIPHelper helper(proc.path(), proc.path());
     TMIBIfArray table;
     helper.ReadInterfaceTable(table);
     ASSERT_EQ(table.size(), 401u);
     EXPECT_EQ(rowsOf(table)[399], (Row{"veth399", 399, 7}));
     EXPECT_EQ(rowsOf(table)[400], (Row{"last", 1, 2}));
     EXPECT_GT(helper.bufferSize(), content.size());
+}
+
+TEST(IPHelper, MarksWhatTheKernelMarksAsLoopbackWhateverItsName) {
+    const QString tree = Data + "kernel-loopback/0";
+    ProcNetDevIPHelper helper(tree, tree);
+    TMIBIfArray table;
+    helper.ReadInterfaceTable(table);
+    std::vector<std::string> loopbacks;
+    for (const TMIBIfRow& row : table) {
+        if (row.dwType == TMIBIfRow::TypeSoftwareLoopback)
+            loopbacks.emplace_back(row.description());
+    }
+    EXPECT_EQ(loopbacks, (std::vector<std::string>{"lo", "loop1", "vnet0"}));
 }

@@ -17,8 +17,10 @@ class RecordedTables : public IPHelper {
 public:
     explicit RecordedTables(const char* name) {
         const QString folder = QStringLiteral(VESPERA_TEST_DATA "/net-dev/") + QLatin1String(name);
-        for (int i = 0; QDir(folder + QStringLiteral("/%1").arg(i)).exists(); ++i)
-            readers_.emplace_back(folder + QStringLiteral("/%1").arg(i));
+        for (int i = 0; QDir(folder + QStringLiteral("/%1").arg(i)).exists(); ++i) {
+            const QString tree = folder + QStringLiteral("/%1").arg(i); // proc and sys folder in one
+            readers_.emplace_back(tree, tree);
+        }
     }
     void ReadInterfaceTable(TMIBIfArray& table) override {
         readers_.at(std::min(next_++, readers_.size() - 1)).ReadInterfaceTable(table);
@@ -69,6 +71,11 @@ TEST(NetworkMeter, ListsAllButTheMixedCaseLoopbackRowAndMeasuresThroughTheMap) {
     EXPECT_EQ(r.tick(), 3); // entry 0 is the table's second row: 3072 in, 1024 out
     EXPECT_EQ(r.meter.statistics()[0].in.delta, 5000u);
     EXPECT_EQ(r.meter.statistics()[2].in.delta, 10240u);
+}
+
+TEST(NetworkMeter, LeavesOutEveryInterfaceTheKernelMarksAsLoopback) {
+    Recorded r("kernel-loopback");
+    EXPECT_EQ(r.meter.interfaceNames(), (QStringList{"eth0", "eth1", "wlan0"}));
 }
 
 TEST(NetworkMeter, ShowsDescriptionsWithoutTheBlanksAround) {

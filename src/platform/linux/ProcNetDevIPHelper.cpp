@@ -2,11 +2,17 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <limits>
+#include <optional>
 
 #include <fcntl.h>
+#include <limits.h>
+#include <net/if.h>
+#include <net/if_arp.h>
 #include <unistd.h>
 
 namespace vespera {
@@ -98,16 +104,69 @@ bool parseTable(std::string_view text, TMIBIfArray& table) {
     return true;
 }
 
+// A small sys file holding one number, decimal or "0x" hexadecimal; nothing when it is missing or holds
+// something else.
+std::optional<unsigned long long> readNumberFile(const char* path) {
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    std::array<char, 32> text{};
+    ssize_t got = -1;
+    do
+        got = ::read(fd, text.data(), text.size() - 1);
+    while (got < 0 && errno == EINTR);
+    ::close(fd);
+    if (got <= 0 || !isDigit(text[0]))
+        return std::nullopt;
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(text.data(), &end, 0);
+    return *end == '\n' || *end == '\0' ? std::optional(value) : std::nullopt;
+}
+
 } // namespace
 
-ProcNetDevIPHelper::ProcNetDevIPHelper(const QString& procRoot)
-    : path_(QFile::encodeName(procRoot + QStringLiteral("/net/dev"))), buffer_(InitialBufferSize) {}
+ProcNetDevIPHelper::ProcNetDevIPHelper(const QString& procRoot, const QString& sysRoot)
+    : path_(QFile::encodeName(procRoot + QStringLiteral("/net/dev"))),
+      sysNet_(QFile::encodeName(sysRoot + QStringLiteral("/class/net/"))), buffer_(InitialBufferSize) {}
 
 void ProcNetDevIPHelper::ReadInterfaceTable(TMIBIfArray& table) {
     table.clear();
     std::string_view text;
-    if (!readFile(text) || !parseTable(text, table))
+    if (!readFile(text) || !parseTable(text, table)) {
         table.clear();
+        previous_.clear();
+        return;
+    }
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        TMIBIfRow& row = table[i];
+        const bool known = i < previous_.size() && previous_[i].description() == row.description();
+        row.dwType = known ? previous_[i].dwType : typeOf(row.description());
+    }
+    previous_ = table;
+}
+
+std::uint32_t ProcNetDevIPHelper::typeOf(std::string_view name) const {
+    return isLoopback(name) ? TMIBIfRow::TypeSoftwareLoopback : TMIBIfRow::TypeOther;
+}
+
+// The kernel's marks of a loopback device: its hardware type, and the loopback bit of its flags.
+bool ProcNetDevIPHelper::isLoopback(std::string_view name) const {
+    if (name.find('/') != std::string_view::npos || name == "." || name == "..")
+        return false;
+    std::array<char, PATH_MAX> path{};
+    const auto fileOf = [&](std::string_view file) {
+        const std::size_t length = static_cast<std::size_t>(sysNet_.size()) + name.size() + 1 + file.size();
+        if (length >= path.size())
+            return false;
+        char* p = std::copy(sysNet_.begin(), sysNet_.end(), path.data());
+        p = std::copy(name.begin(), name.end(), p);
+        *p++ = '/';
+        *std::copy(file.begin(), file.end(), p) = '\0';
+        return true;
+    };
+    if (fileOf("type") && readNumberFile(path.data()) == ARPHRD_LOOPBACK)
+        return true;
+    return fileOf("flags") && (readNumberFile(path.data()).value_or(0) & IFF_LOOPBACK) != 0;
 }
 
 // The whole file; false when it cannot be opened or read, or outgrows the buffer's limit.
@@ -140,7 +199,7 @@ bool ProcNetDevIPHelper::readFile(std::string_view& text) {
 }
 
 std::unique_ptr<IPHelper> createIPHelper() {
-    return std::make_unique<ProcNetDevIPHelper>();
+    return std::make_unique<ProcNetDevIPHelper>(QStringLiteral("/proc"), QStringLiteral("/sys"));
 }
 
 } // namespace vespera

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -14,7 +15,10 @@ namespace vespera {
 // The interface table from "net/dev" below the proc folder: one row per interface line, in the kernel's
 // order. The description is the interface name without the column's padding; the in and out octet
 // counters are the kernel's 64-bit receive and transmit byte counts cut to their low 32 bits, which
-// keeps the difference of two readings right across a wrap.
+// keeps the difference of two readings right across a wrap. The type is TypeSoftwareLoopback for an
+// interface the kernel marks as loopback below the sys folder ("class/net/<name>/type" 772 or the
+// loopback bit in "flags"), whatever its name, else TypeOther. An interface that stays at its place
+// under its name keeps the type it had in the reading before, so a steady table reads no sys files.
 //
 // A file that cannot be read, lacks the two heading lines, or has any line that is not a name, a
 // colon and sixteen unsigned numbers gives an empty table. A steady-state reading allocates nothing:
@@ -22,7 +26,7 @@ namespace vespera {
 // the caller's retained table.
 class ProcNetDevIPHelper : public IPHelper {
 public:
-    explicit ProcNetDevIPHelper(const QString& procRoot = QStringLiteral("/proc"));
+    ProcNetDevIPHelper(const QString& procRoot, const QString& sysRoot);
 
     void ReadInterfaceTable(TMIBIfArray& table) override;
 
@@ -31,9 +35,13 @@ public:
 
 private:
     bool readFile(std::string_view& text);
+    std::uint32_t typeOf(std::string_view name) const;
+    bool isLoopback(std::string_view name) const;
 
     QByteArray path_;
+    QByteArray sysNet_; // the folder of the interfaces' sys entries, with a trailing separator
     std::vector<char> buffer_;
+    TMIBIfArray previous_; // the last table read, with the types found
 };
 
 } // namespace vespera
