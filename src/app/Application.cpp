@@ -22,11 +22,13 @@
 #include "sensors/NetworkMeter.h"
 #include "ui/TSplashScreen.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QMessageBox>
 #include <QProcessEnvironment>
 
 #include <iostream>
+#include <memory>
 #include <optional>
 
 namespace vespera {
@@ -40,12 +42,42 @@ int languageOfThisRun(const SettingsStore& store, const QString& folder) {
     return startupLanguage(1, exists, stored, languageMarkerExists(folder));
 }
 
+// Without its lock the program still runs; the user learns why a second copy would not be noticed.
+// Shown before the language is known, so in both languages.
+std::unique_ptr<QMessageBox> noticeWithoutLock(const InstanceLock& lock) {
+    if (lock.state() != InstanceLock::State::Unavailable)
+        return nullptr;
+    const QString text =
+        QStringLiteral("Vespera kann seine Sperrdatei nicht anlegen und läuft ohne sie: ein zweiter Start "
+                       "wird nicht erkannt.\nVespera cannot create its lock file and runs without it: a "
+                       "second start is not detected.\n\n%1")
+            .arg(lock.problem());
+    std::cerr << qPrintable(text) << std::endl;
+    auto notice = std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Vespera"), text);
+    notice->setWindowModality(Qt::NonModal);
+    notice->show();
+    notice->raise();
+    return notice;
+}
+
+// A termination before the main window can take it ends the box that is open, so the start-up goes on
+// to the window, which then closes in order.
+void endOpenBox(bool& terminating) {
+    terminating = true;
+    if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+        box->reject();
+}
+
 } // namespace
 
 int runApplication(int argc, char* argv[]) {
     VesperaApplication app(argc, argv);
+    TerminationSignals termination;
+    bool terminating = false;
+    const QMetaObject::Connection early = QObject::connect(
+        &termination, &TerminationSignals::terminationRequested, [&terminating] { endOpenBox(terminating); });
     InstanceLock lock(QStringLiteral("Vespera"));
-    if (!lock.acquired()) {
+    if (lock.state() == InstanceLock::State::HeldElsewhere) {
         QMessageBox::information(nullptr, QString(), QStringLiteral("Vespera ist bereits gestartet!"));
         return 0;
     }
@@ -83,13 +115,21 @@ int runApplication(int argc, char* argv[]) {
     context.messageBoxes = &host.messageBoxes();
     TMainForm form(context);
     QObject::connect(&form, &TMainForm::settingsWriteFailed, &form, &CrashReportWindow::report);
+    // A save that fails at the close is seen nowhere else: the report window ends with the program.
+    QObject::connect(&form, &TMainForm::settingsWriteFailed, &form,
+                     [](const QString& message) { std::cerr << qPrintable(message) << std::endl; });
     QObject::connect(power.resumeWatcher.get(), &ResumeWatcher::suspending, &form,
                      &TMainForm::PrepareForSleep);
     QObject::connect(power.resumeWatcher.get(), &ResumeWatcher::resumed, &form, &TMainForm::DoRestart);
 
-    TerminationSignals termination;
+    QObject::disconnect(early);
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &form, &QWidget::close);
     form.start();
+    if (terminating) {
+        form.close();
+        return 0;
+    }
+    const std::unique_ptr<QMessageBox> lockNotice = noticeWithoutLock(lock);
     return app.exec();
 }
 

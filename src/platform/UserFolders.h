@@ -7,9 +7,13 @@ namespace vespera {
 // The user's configuration folder ($XDG_CONFIG_HOME, else ~/.config), without a trailing separator.
 QString configFolder();
 
-// A per-user folder for run-time files such as locks ($XDG_RUNTIME_DIR, else a per-user folder in the
-// temporary folder, created on demand).
-QString runtimeFolder();
+// The user's run-time folder that the system made for this logon ($XDG_RUNTIME_DIR when it names a
+// folder), or an empty string.
+QString systemRuntimeFolder();
+
+// Where run-time files go when the system gives no run-time folder: "vespera-<uid>" in the temporary
+// folder. It is the user's own only once checked: another user may have made it first.
+QString fallbackRuntimeFolder();
 
 // The folder of the running program file; the program finds "ver.ini" and its other files there.
 QString programFolder();

@@ -4,6 +4,7 @@
 
 #include "ProgramRun.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -67,4 +68,37 @@ TEST(Startup, ArmedWatchFiresAfterItsPeriodAndStaysArmedForTheNextStart) {
     again.start(Program);
     EXPECT_TRUE(again.waitForError("dry run: power off", 20s).contains("dry run: power off"));
     EXPECT_EQ(again.terminate(), 0);
+}
+
+TEST(Startup, RunsOnAndSaysWhyWhenItsLockCannotBeMade) {
+    QTemporaryDir home;
+    ProgramRun run(home.path());
+    ASSERT_TRUE(QDir().mkpath(home.path() + "/run/Vespera.lock")); // stops root as well
+    run.writeSettings("fproz=1\r\n");
+    run.start(Program);
+    const QByteArray said = run.waitForError("Vespera.lock", 15s);
+    EXPECT_TRUE(said.contains(QFile::encodeName(home.path() + "/run/Vespera.lock"))) << said.toStdString();
+    EXPECT_FALSE(waitForWindow(run.process().processId()).isEmpty());
+    EXPECT_EQ(run.terminate(), 0);
+    EXPECT_TRUE(run.readSettings().contains("proz_taskbar="));
+}
+
+TEST(Startup, TerminationWhileTheLoadRefusalIsOpenClosesInOrder) {
+    QTemporaryDir home;
+    ProgramRun run(home.path());
+    run.writeSettings("Fprocess=1\r\n");
+    run.start(Program);
+    ASSERT_FALSE(waitForWindow(run.process().processId()).isEmpty()) << "no refusal box";
+    EXPECT_EQ(run.terminate(), 0);
+    EXPECT_TRUE(run.readSettings().contains("proz_taskbar="));
+}
+
+TEST(Startup, SaveThatFailsAtTheCloseIsWrittenToStandardError) {
+    QTemporaryDir home;
+    ProgramRun run(home.path());
+    ASSERT_TRUE(QDir().mkpath(run.settingsFile())); // a settings file that cannot be read or replaced
+    run.start(Program);
+    ASSERT_FALSE(waitForWindow(run.process().processId()).isEmpty());
+    EXPECT_EQ(run.terminate(), 0);
+    EXPECT_TRUE(run.waitForError("vsp-settings.ini", 1s).contains("vsp-settings.ini"));
 }

@@ -21,14 +21,13 @@ QString configFolder() {
     return xdg.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : xdg;
 }
 
-QString runtimeFolder() {
+QString systemRuntimeFolder() {
     const QString xdg = absoluteEnv("XDG_RUNTIME_DIR");
-    if (!xdg.isEmpty() && QFileInfo(xdg).isDir())
-        return xdg;
-    const QString own = QDir::tempPath() + QStringLiteral("/vespera-%1").arg(::getuid());
-    QDir().mkpath(own);
-    QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return own;
+    return !xdg.isEmpty() && QFileInfo(xdg).isDir() ? xdg : QString();
+}
+
+QString fallbackRuntimeFolder() {
+    return QDir::tempPath() + QStringLiteral("/vespera-%1").arg(::getuid());
 }
 
 QString programFile() {
