@@ -43,7 +43,7 @@ int languageOfThisRun(const SettingsStore& store, const QString& folder) {
 }
 
 // Without its lock the program still runs; the user learns why a second copy would not be noticed.
-// Shown before the language is known, so in both languages.
+// The text stands in both languages, like the crash report's: the lock comes before the language.
 std::unique_ptr<QMessageBox> noticeWithoutLock(const InstanceLock& lock) {
     if (lock.state() != InstanceLock::State::Unavailable)
         return nullptr;
