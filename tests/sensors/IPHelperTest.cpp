@@ -122,16 +122,3 @@ TEST(IPHelper, ReadsATableLargerThanItsFirstBuffer) {
     EXPECT_EQ(rowsOf(table)[400], (Row{"last", 1, 2}));
     EXPECT_GT(helper.bufferSize(), content.size());
 }
-
-TEST(IPHelper, MarksWhatTheKernelMarksAsLoopbackWhateverItsName) {
-    const QString tree = Data + "kernel-loopback/0";
-    ProcNetDevIPHelper helper(tree, tree);
-    TMIBIfArray table;
-    helper.ReadInterfaceTable(table);
-    std::vector<std::string> loopbacks;
-    for (const TMIBIfRow& row : table) {
-        if (row.dwType == TMIBIfRow::TypeSoftwareLoopback)
-            loopbacks.emplace_back(row.description());
-    }
-    EXPECT_EQ(loopbacks, (std::vector<std::string>{"lo", "loop1", "vnet0"}));
-}

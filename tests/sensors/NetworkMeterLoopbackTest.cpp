@@ -3,7 +3,6 @@
 #include "platform/IPHelper.h"
 #include "sensors/NetworkMeter.h"
 
-#include <algorithm>
 #include <chrono>
 #include <numeric>
 #include <thread>
@@ -108,8 +107,8 @@ void sendPaced(in_port_t port, Clock::time_point start, Clock::time_point stop) 
 
 } // namespace
 
-// Real traffic on the loopback interface, read from the real interface table: the meter's statistics
-// of "lo" (kept, though the selector leaves it out) match the rate sent. Nothing leaves the machine.
+// Real traffic on the loopback interface, read from the real interface table: the meter's reading of
+// "lo" matches the rate sent. Nothing leaves the machine.
 TEST(NetworkMeterLoopback, MeasuresAKnownByteRateOnLo) {
     Sink sink;
     ASSERT_TRUE(sink.ok());
@@ -122,18 +121,18 @@ TEST(NetworkMeterLoopback, MeasuresAKnownByteRateOnLo) {
     std::this_thread::sleep_until(listing);
     TMIBIfArray table;
     helper->ReadInterfaceTable(table);
-    const auto lo = std::ranges::find(table, std::string_view("lo"), &TMIBIfRow::description);
-    ASSERT_NE(lo, table.end()) << "no loopback interface in the table";
-    const auto row = static_cast<std::size_t>(lo - table.begin());
+    for (TMIBIfRow& row : table)
+        row.dwType = TMIBIfRow::TypeOther; // the selector leaves loopback out: listed here to be measured
     meter.ListInterfaces(table);
-    EXPECT_FALSE(meter.interfaceNames().contains(QStringLiteral("lo")));
+    const qsizetype lo = meter.interfaceNames().indexOf(QStringLiteral("lo"));
+    ASSERT_GE(lo, 0) << "no loopback interface listed";
+    meter.setNetworkCard(static_cast<int>(lo));
 
     std::vector<int> readings;
     for (int tick = 1; tick <= Ticks; ++tick) {
         std::this_thread::sleep_until(listing + tick * 1s);
         meter.RefreshInterfaces(false);
-        const TInterfaceStat& stat = meter.statistics().at(row);
-        readings.push_back(static_cast<int>(std::max(stat.in.delta, stat.out.delta) / 1024));
+        readings.push_back(meter.NetLoad());
     }
     const double mean = std::accumulate(readings.begin(), readings.end(), 0.0) / Ticks;
     const double expected = RateBytesPerSecond / 1024.0;
