@@ -12,6 +12,7 @@
 #include "platform/DesktopTools.h"
 #include "platform/IPHelper.h"
 #include "platform/InstanceLock.h"
+#include "platform/PhysicalKeyState.h"
 #include "platform/PowerSystem.h"
 #include "platform/ResumeWatcher.h"
 #include "platform/TerminationSignals.h"
@@ -113,6 +114,8 @@ int runApplication(int argc, char* argv[]) {
     context.store = &store;
     context.dispatcher = &host.dispatcher();
     context.messageBoxes = &host.messageBoxes();
+    const std::unique_ptr<PhysicalKeyState> keys = createPhysicalKeyState();
+    context.keys = keys.get();
     TMainForm form(context);
     QObject::connect(&form, &TMainForm::settingsWriteFailed, &form, &CrashReportWindow::report);
     // A save that fails at the close is seen nowhere else: the report window ends with the program.

@@ -194,6 +194,10 @@ void MonitorLoop::fire(Dispatch dispatch, const QString& statusLine) {
     state_.idleSeconds = 0;
     state_.periodSeconds = 0;
     host_.runShutdownCommand();
+    // The user can abort while the command runs (the countdown's Esc still works then); an abort
+    // disarms the watch, and a disarmed watch performs nothing.
+    if (!state_.armed)
+        return;
     host_.performAction(state_.actionName);
     if (dispatch == Dispatch::A && actionKindForName(state_.actionName) == ActionKind::Hibernate) {
         host_.stopTick();

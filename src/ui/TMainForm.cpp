@@ -10,6 +10,7 @@
 #include "engine/ActionTable.h"
 #include "engine/PeriodTable.h"
 #include "engine/PowerActions.h"
+#include "dialogs/fCountdown.h"
 #include "platform/DesktopTools.h"
 #include "sensors/NetworkMeter.h"
 #include "ui/LinkLabel.h"
@@ -74,6 +75,7 @@ TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
     setupTranslation();
     centralWidget()->setFixedSize(ClientWidth, ClientHeight);
     applyStartupState();
+    setupCountdown();
 }
 
 TMainForm::~TMainForm() = default;
@@ -230,6 +232,12 @@ void TMainForm::setupTimers() {
         updateInhibitor();
         SaveSettings();
     });
+}
+
+// The countdown window lives as long as the main window, hidden until the tick shows it.
+void TMainForm::setupCountdown() {
+    CountdownOwner& owner = *this;
+    countdown_ = std::make_unique<TCountDownForm>(owner, *context_.keys, *context_.dispatcher);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/Settings.h"
+#include "dialogs/CountdownOwner.h"
 #include "l10n/TextSource.h"
 #include "engine/LoopHost.h"
 #include "engine/MonitorLoop.h"
@@ -35,6 +36,8 @@ class CpuLoadSampling;
 class DesktopTools;
 class NetworkMeter;
 class PowerActions;
+class PhysicalKeyState;
+class TCountDownForm;
 class SleepInhibitor;
 class LinkLabel;
 class SettingsStore;
@@ -53,11 +56,12 @@ struct MainFormContext {
     const DesktopTools* desktopTools = nullptr;
     LanguageDispatcher* dispatcher = nullptr; // the program's active language
     StandardMessageBox* messageBoxes = nullptr;
+    PhysicalKeyState* keys = nullptr; // Esc for the countdown, whichever window has the focus
 };
 
 // The one window the user works with: the sensors' live values, every threshold and switch of the watch,
 // the status line, the menus and the notification-area icon. It owns the watch state and its timers.
-class TMainForm : public QMainWindow, private LoopHost, private LoopSensors {
+class TMainForm : public QMainWindow, private LoopHost, private LoopSensors, private CountdownOwner {
     Q_OBJECT
 public:
     explicit TMainForm(const MainFormContext& context, QWidget* parent = nullptr);
@@ -103,6 +107,7 @@ private:
     void setupStatusLine();
     void setupTray();
     void setupTimers();
+    void setupCountdown();
     void fillPeriodSelector();
     void fillActionSelector(bool hibernateAllowed);
     void showStoredAction();
@@ -131,7 +136,7 @@ private:
     void toggleDamping();
     void showNetworkScale();
     void Timer4Timer();
-    void ScharfStatus();
+    void ScharfStatus() override;
     void checkAction();
     void updateInhibitor();
     void EntwederOder();
@@ -154,6 +159,10 @@ private:
     void stopTick() override;
     void runShutdownCommand() override;
     void performAction(const QString& actionName) override;
+
+    // CountdownOwner, beside disarm, ScharfStatus and stopTick
+    void setStatusLine(const QString& text) override;
+    void setTrayHint(const QString& text) override;
 
     // LoopSensors
     QString unmeasuredReason(StateCondition condition) override;
@@ -220,6 +229,7 @@ private:
     QTimer* Timer2 = nullptr;
     QTimer* Timer3 = nullptr;
     QTimer* Timer4 = nullptr;
+    std::unique_ptr<TCountDownForm> countdown_;
 };
 
 } // namespace vespera

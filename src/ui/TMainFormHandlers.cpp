@@ -8,6 +8,7 @@
 #include "engine/PeriodTable.h"
 #include "engine/PowerActions.h"
 #include "platform/SleepInhibitor.h"
+#include "dialogs/fCountdown.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -198,13 +199,33 @@ void TMainForm::performAction(const QString& actionName) {
         state_.statusLine += QStringLiteral("\r\n") + PowerActions::failureLine(result, *translator_);
 }
 
-// The information panel, the countdown window, the command before the action, the process watch and
-// the schedule arrive with their own windows; until then the tick finds them quiet.
+void TMainForm::showCountdown(int remaining) {
+    countdown_->setNumeral(QString::number(remaining));
+    countdown_->showCountdown();
+}
+
+void TMainForm::closeCountdown() {
+    countdown_->closeCountdown();
+}
+
+void TMainForm::setCountdownText(const QString& text) {
+    countdown_->setNumeral(text);
+}
+
+void TMainForm::setStatusLine(const QString& text) {
+    state_.statusLine = text;
+    StatusLine->setText(displayText(text));
+}
+
+void TMainForm::setTrayHint(const QString& text) {
+    state_.trayHint = text;
+    tray_->setToolTip(displayText(text));
+}
+
+// The information panel, the command before the action, the process watch and the schedule arrive
+// with their own windows; until then the tick finds them quiet.
 void TMainForm::showProcessStatus() {}
 void TMainForm::refreshSystemInfo() {}
-void TMainForm::showCountdown(int) {}
-void TMainForm::closeCountdown() {}
-void TMainForm::setCountdownText(const QString&) {}
 void TMainForm::runShutdownCommand() {}
 bool TMainForm::processBusy() {
     return false;

@@ -51,12 +51,16 @@ public:
     void closeCountdown() override { countdown << 0; }
     void setCountdownText(const QString& text) override { calls << "countdown " + text; }
     void stopTick() override { state_.tickRunning = false; }
-    void runShutdownCommand() override { calls << "command"; }
+    void runShutdownCommand() override {
+        calls << "command";
+        state_.armed = state_.armed && !abortDuringCommand;
+    }
     void performAction(const QString& name) override { actions << name; }
 
     QStringList calls;
     QStringList actions;
-    QList<int> countdown; // remaining seconds shown, 0 for a close
+    QList<int> countdown;            // remaining seconds shown, 0 for a close
+    bool abortDuringCommand = false; // the user aborts while the command runs
 
 private:
     WatchState& state_;
@@ -307,4 +311,14 @@ TEST_F(MonitorLoopTest, TheLastResetLineNamesTheConditionItsValueAndItsAge) {
     sensors.unmeasured = {{StateCondition::Network, "kann nicht messen"}};
     loop.tick();
     EXPECT_EQ(state.lastResetLine, "Zuletzt zurückgesetzt: kann nicht messen, vor 0 s");
+}
+
+TEST_F(MonitorLoopTest, AnAbortWhileTheCommandRunsPerformsNothing) {
+    state.conditions.processor = true;
+    arm(0); // 10 seconds
+    host.abortDuringCommand = true;
+    for (int i = 0; i < 10; ++i)
+        loop.tick();
+    EXPECT_EQ(host.calls, (QStringList{"countdown 0", "command"}));
+    EXPECT_TRUE(host.actions.isEmpty());
 }

@@ -6,10 +6,12 @@
 #include "settings/SettingsStore.h"
 #include "engine/DryRunPowerBackend.h"
 #include "engine/PowerActions.h"
+#include "dialogs/fCountdown.h"
 #include "platform/Autostart.h"
 #include "platform/CpuCounterSource.h"
 #include "platform/DesktopTools.h"
 #include "platform/IPHelper.h"
+#include "platform/PhysicalKeyState.h"
 #include "sensors/CpuLoadSampling.h"
 #include "sensors/CpuSampler.h"
 #include "sensors/NetworkMeter.h"
@@ -28,6 +30,14 @@
 
 namespace vespera {
 
+// Esc as a test holds it down or lets it go.
+class ScriptedKeys : public PhysicalKeyState {
+public:
+    bool available() const override { return true; }
+    bool escapeDown() override { return escape; }
+    bool escape = false;
+};
+
 class MainFormFixture : public ::testing::Test {
 protected:
     QTemporaryDir root;
@@ -44,6 +54,8 @@ protected:
     // The quick links look for the desktop's tools in a folder of the test's own.
     QString toolFolder = root.path() + "/bin";
     DesktopTools desktopTools{toolEnvironment(toolFolder)};
+    ScriptedKeys keys;
+    PhysicalKeyState* keyState = &keys; // a test may read the real keyboard instead
     std::unique_ptr<TMainForm> form;
 
     static QProcessEnvironment toolEnvironment(const QString& folder) {
@@ -74,6 +86,7 @@ protected:
         context.programFile = "/opt/my apps/vespera";
         context.dispatcher = &host.dispatcher();
         context.messageBoxes = &host.messageBoxes();
+        context.keys = keyState;
         form = std::make_unique<TMainForm>(context);
     }
 
@@ -92,6 +105,28 @@ protected:
     }
 
     Settings saved() const { return store.load(1); }
+
+    // The window armed on a processor that is always quiet enough, with a period in seconds.
+    void openArmed(int period) {
+        writeSettings("fproz=1\r\nproz_taskbar=100\r\narmed=1\r\ntime=" + QByteArray::number(period) +
+                      "\r\n");
+        open();
+        form->show();
+        sampleTwice();
+    }
+
+    // Runs the monitoring tick as its timer does.
+    void tick(int times = 1) {
+        for (int i = 0; i < times; ++i)
+            QMetaObject::invokeMethod(child<QTimer>("Timer2"), "timeout", Qt::DirectConnection);
+    }
+
+    static TCountDownForm* countdown() {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<TCountDownForm*>(window))
+                return found;
+        return nullptr;
+    }
 
     // Runs each sampling timer twice, so the processor and network conditions have a measured second.
     void sampleTwice() {
