@@ -14,14 +14,17 @@
 #include "platform/InstanceLock.h"
 #include "platform/PhysicalKeyState.h"
 #include "platform/PowerSystem.h"
+#include "platform/ProcessEnd.h"
 #include "platform/ResumeWatcher.h"
 #include "platform/TerminationSignals.h"
 #include "platform/UserFolders.h"
+#include "platform/UserRights.h"
 #include "ui/TMainForm.h"
 #include "sensors/CpuLoadSampling.h"
 #include "sensors/CpuSampler.h"
 #include "sensors/NetworkMeter.h"
 #include "ui/TSplashScreen.h"
+#include "update/TOnlineUpdate.h"
 
 #include <QDialog>
 #include <QDir>
@@ -116,6 +119,10 @@ int runApplication(int argc, char* argv[]) {
     context.messageBoxes = &host.messageBoxes();
     const std::unique_ptr<PhysicalKeyState> keys = createPhysicalKeyState();
     context.keys = keys.get();
+    TOnlineUpdate onlineUpdate(folder, isAdministrator(), [] { endProcessNow(0); });
+    context.onlineUpdate = &onlineUpdate;
+    context.updateAddress =
+        environment.value(QLatin1String(TOnlineUpdate::AddressVariable), identity.updateAddress);
     TMainForm form(context);
     QObject::connect(&form, &TMainForm::settingsWriteFailed, &form, &CrashReportWindow::report);
     // A save that fails at the close is seen nowhere else: the report window ends with the program.

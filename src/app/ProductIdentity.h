@@ -8,6 +8,8 @@ namespace vespera {
 struct ProductIdentity {
     QString title = QStringLiteral("Vespera");
     QString version;
+    // The folder of the update information on the maker's server.
+    QString updateAddress = QStringLiteral("https://update.orbelan.example/downloads/inf/");
 };
 
 // The first line of "ver.ini" without its first 8 characters ("Version=") and without its line end; the

@@ -41,6 +41,7 @@ class TCountDownForm;
 class SleepInhibitor;
 class LinkLabel;
 class SettingsStore;
+class TOnlineUpdate;
 
 // What the main window needs from the program around it.
 struct MainFormContext {
@@ -57,6 +58,8 @@ struct MainFormContext {
     LanguageDispatcher* dispatcher = nullptr; // the program's active language
     StandardMessageBox* messageBoxes = nullptr;
     PhysicalKeyState* keys = nullptr; // Esc for the countdown, whichever window has the focus
+    TOnlineUpdate* onlineUpdate = nullptr; // absent: the "Update" item stays disabled
+    QString updateAddress;                 // the update folder on the maker's server
 };
 
 // The one window the user works with: the sensors' live values, every threshold and switch of the watch,
@@ -146,6 +149,7 @@ private:
     void showFromTray();
     void toggleStartMinimized();
     void toggleAutostart();
+    void Update1Click();
     bool toggleStartItem(bool& setting, QAction* menuItem, QAction* trayItem);
     void openQuickLink(bool (DesktopTools::*open)() const, const char* notFoundKey);
 

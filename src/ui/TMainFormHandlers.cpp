@@ -9,7 +9,9 @@
 #include "engine/PowerActions.h"
 #include "platform/SleepInhibitor.h"
 #include "dialogs/fCountdown.h"
+#include "update/TOnlineUpdate.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -220,6 +222,16 @@ void TMainForm::setStatusLine(const QString& text) {
 void TMainForm::setTrayHint(const QString& text) {
     state_.trayHint = text;
     tray_->setToolTip(displayText(text));
+}
+
+// Asks the update server for a newer version; the check runs to its end here.
+void TMainForm::Update1Click() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    context_.onlineUpdate->initialise(context_.versionText, context_.updateAddress,
+                                      QStringLiteral("vsp_update.inf"),
+                                      context_.dispatcher->activeLanguage());
+    QApplication::restoreOverrideCursor();
+    context_.onlineUpdate->check(true);
 }
 
 // The information panel, the command before the action, the process watch and the schedule arrive

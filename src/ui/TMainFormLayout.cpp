@@ -260,13 +260,15 @@ void TMainForm::setupMenus() {
         a->setCheckable(true);
 }
 
-// Help, update and about arrive with their windows; until then their items are there but disabled, as
-// are the wizard and the user-defined period above.
+// Help and about arrive with their windows; until then their items are there but disabled, as are the
+// wizard and the user-defined period above.
 void TMainForm::setupAboutMenu() {
     QMenu* about = addMainMenu("Ueber1", QStringLiteral("Über"));
     helpAction_ = addMenuItem(about, "Hilfe1", QStringLiteral("Hilfe"));
-    for (QAction* item : {helpAction_, addMenuItem(about, "Update1", QStringLiteral("Update")),
-                          addMenuItem(about, "UeberBox1", QStringLiteral("Über"))})
+    QAction* update = addMenuItem(about, "Update1", QStringLiteral("Update"));
+    update->setEnabled(context_.onlineUpdate != nullptr);
+    connect(update, &QAction::triggered, this, &TMainForm::Update1Click);
+    for (QAction* item : {helpAction_, addMenuItem(about, "UeberBox1", QStringLiteral("Über"))})
         item->setEnabled(false);
 }
 

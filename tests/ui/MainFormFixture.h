@@ -57,6 +57,9 @@ protected:
     ScriptedKeys keys;
     PhysicalKeyState* keyState = &keys; // a test may read the real keyboard instead
     std::unique_ptr<TMainForm> form;
+    // The online update the window is given, if any, and its update folder address.
+    TOnlineUpdate* onlineUpdate = nullptr;
+    QString updateAddress;
 
     static QProcessEnvironment toolEnvironment(const QString& folder) {
         QProcessEnvironment env;
@@ -87,6 +90,8 @@ protected:
         context.dispatcher = &host.dispatcher();
         context.messageBoxes = &host.messageBoxes();
         context.keys = keyState;
+        context.onlineUpdate = onlineUpdate;
+        context.updateAddress = updateAddress;
         form = std::make_unique<TMainForm>(context);
     }
 

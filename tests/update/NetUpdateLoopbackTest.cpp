@@ -1,10 +1,10 @@
+#include "LoopbackServer.h"
 #include "UpdateFakes.h"
 #include "platform/FileTransfer.h"
 #include "update/TkmNetUpdate.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,26 +20,6 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
-
-// A web server on 127.0.0.1 that this test starts itself, serving a folder.
-class LoopbackServer {
-public:
-    explicit LoopbackServer(const QString& folder) {
-        server_.start(QStringLiteral("/usr/bin/python3"),
-                      {QStringLiteral(VESPERA_TEST_SOURCE "/update_server.py"), folder});
-        if (server_.waitForReadyRead(10000))
-            port_ = server_.readLine().trimmed().toInt();
-    }
-    ~LoopbackServer() {
-        server_.kill();
-        server_.waitForFinished();
-    }
-    int port() const { return port_; }
-
-private:
-    QProcess server_;
-    int port_ = 0;
-};
 
 struct Case {
     const char* name;
