@@ -1,22 +1,21 @@
 // Update_Execute: installs a downloaded update of Vespera. It receives the path of the downloaded
-// archive (a tar file, compressed or not), waits until the program that started it has ended, unpacks
+// archive (a tar file, compressed or not), waits until Vespera from its folder has ended, unpacks
 // the archive over the program folder (its own folder) and starts the new Vespera. An archive with an
 // absolute path or a ".." step in it is refused untouched.
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
 #include <QThread>
-
-#include <unistd.h>
 
 #include <cstdio>
 
 namespace {
 
-constexpr int WaitForCallerMs = 10000;
+constexpr int WaitForProgramMs = 10000;
 
 int fail(const QString& message) {
     std::fprintf(stderr, "Update_Execute: %s\n", qPrintable(message));
@@ -48,15 +47,23 @@ bool entriesStayInside(const QByteArray& listing) {
     return true;
 }
 
-void waitForCaller(pid_t caller) {
-    for (int waited = 0; getppid() == caller && waited < WaitForCallerMs; waited += 50)
+bool programRuns(const QString& program) {
+    const QStringList processes = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& pid : processes) {
+        if (QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget() == program)
+            return true;
+    }
+    return false;
+}
+
+void waitUntilEnded(const QString& program) {
+    for (int waited = 0; programRuns(program) && waited < WaitForProgramMs; waited += 50)
         QThread::msleep(50);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const pid_t caller = getppid();
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() != 2)
@@ -70,12 +77,13 @@ int main(int argc, char* argv[]) {
     const QByteArray listing = runTar({QStringLiteral("-tf"), archive}, &ok);
     if (!ok || !entriesStayInside(listing))
         return fail(QStringLiteral("\"%1\" is damaged or reaches outside the program folder").arg(archive));
-    waitForCaller(caller);
     const QString folder = QCoreApplication::applicationDirPath();
+    const QString program = QDir(folder).filePath(QStringLiteral("vespera"));
+    waitUntilEnded(program);
     runTar({QStringLiteral("-xf"), archive, QStringLiteral("-C"), folder}, &ok);
     if (!ok)
         return fail(QStringLiteral("\"%1\" could not be unpacked into %2").arg(archive, folder));
     QFile::remove(archive);
-    QProcess::startDetached(QDir(folder).filePath(QStringLiteral("vespera")), {}, folder);
+    QProcess::startDetached(program, {}, folder);
     return 0;
 }
