@@ -1,10 +1,8 @@
-#include "LoopbackServer.h"
 #include "UpdateFakes.h"
 #include "platform/FileTransfer.h"
 #include "update/TkmNetUpdate.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,171 +12,97 @@ using namespace vespera;
 namespace {
 
 constexpr qint32 SetupSize = 100000;
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+constexpr const char* SetupFile = "vespera-setup.tar.gz";
+// Where the information and the files come from: the test's web server, local folders through file
+// addresses, or a port where nothing listens.
+enum class Where { Web, Files, Closed };
 
 struct Case {
     const char* name;
-    const char* fileName;     // as the server names it
-    qint32 announcedSize;     // FileSize in the information
-    const char* folderSuffix; // below the served folder: "" or "cut/" (half the file, then hang up)
-    QList<bool> answers;      // to the upgrade question, then to the cancel question
+    Where where;
+    const char* offered;  // version
+    const char* fileName; // as the server names it
+    qint32 announcedSize; // FileSize in the information
+    const char* filePath; // FilePath after the server's address: "cut/" sends half and hangs up
+    QList<bool> answers;  // to the upgrade question, then to the cancel question
     int cancelAtBlock;
-    int messageSlot; // the slot of the last box shown; -1 for none after the question
+    int slot; // of the last box shown
     bool launched;
-};
-
-class NetUpdateLoopback : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(served_.isValid() && temp_.isValid());
-        QDir(served_.path()).mkpath(QStringLiteral("downloads/inf"));
-        writeFile(served_.filePath(QStringLiteral("vespera-setup.tar.gz")), QByteArray(SetupSize, 'v'));
-        for (int i = 0; i < TkmNetUpdate::SlotCount; ++i)
-            slots_ << QStringLiteral("<%1 %s> ").arg(i);
-    }
-
-    void publish(const InfoStream& info) {
-        writeFile(served_.filePath(QStringLiteral("downloads/inf/vsp_update.inf")), info.bytes());
-    }
-
-    TkmNetUpdate component(URLProtocol protocol, const QString& path) {
-        TkmNetUpdate update(*transfer_, dialogs_, progress_, served_.path(), temp_.path());
-        update.urlProtocol = protocol;
-        update.URLPath = path;
-        update.URLFile = QStringLiteral("vsp_update.inf");
-        update.VersionNumber = QStringLiteral("0.1.0");
-        update.ShowMessages = UpdateMessage::mAskUpgrade | UpdateMessage::mPromptCancel |
-                              UpdateMessage::mConnLost | UpdateMessage::mHostUnreachable |
-                              UpdateMessage::mNoFile | UpdateMessage::mNoUpdateAvailable;
-        update.MsgStrs = slots_;
-        update.OnLaunchUpdater = [this](bool& launch) {
-            launch = false;
-            ++launches_;
-        };
-        return update;
-    }
-
-    QString lastShown() const { return dialogs_.shown.isEmpty() ? QString() : dialogs_.shown.last(); }
-    bool shownSlot(int slot) const { return lastShown().startsWith(QStringLiteral("<%1 ").arg(slot)); }
-    QStringList tempFiles() const { return QDir(temp_.path()).entryList(QDir::Files); }
-
-    QTemporaryDir served_;
-    QTemporaryDir temp_;
-    std::unique_ptr<FileTransfer> transfer_ = createFileTransfer();
-    ScriptedDialogs dialogs_;
-    ScriptedProgress progress_;
-    QStringList slots_;
-    int launches_ = 0;
 };
 
 } // namespace
 
-TEST_F(NetUpdateLoopback, NoNewerVersionSaysSo) {
-    LoopbackServer server(served_.path());
-    publish(InfoStream().text("VersionNumber", QStringLiteral("0.1")));
-    component(URLProtocol::pHTTP, QStringLiteral("127.0.0.1:%1/downloads/inf/").arg(server.port())).check();
-    EXPECT_EQ(dialogs_.shown, QStringList{slots_[TkmNetUpdate::NoNewerVersion]});
-    EXPECT_TRUE(tempFiles().isEmpty());
-}
-
-TEST_F(NetUpdateLoopback, DownloadsTheOfferedFileOrStopsCleanly) {
-    const int corrupt = TkmNetUpdate::FileCorrupt;
+TEST(NetUpdateLoopback, DownloadsTheOfferedFileOrStopsCleanly) {
+    using U = TkmNetUpdate;
+    const Where W = Where::Web;
     const Case cases[] = {
-        {"answer No",
-         "vespera-setup.tar.gz",
+        {"no newer version", W, "0.1", SetupFile, SetupSize, "", {}, 0, U::NoNewerVersion, false},
+        {"answer No", W, "0.2", SetupFile, SetupSize, "", {false}, 0, U::NewVersionFirst, false},
+        {"answer Yes", W, "0.2", SetupFile, SetupSize, "", {true}, 0, U::NewVersionFirst, true},
+        {"not on the server", W, "0.2", "missing.tar.gz", SetupSize, "", {true}, 0, U::NotFound404, false},
+        {"server hangs up", W, "0.2", SetupFile, SetupSize, "cut/", {true}, 0, U::ConnectionLost, false},
+        {"wrong size", W, "0.2", SetupFile, SetupSize + 1, "", {true}, 0, U::FileCorrupt, false},
+        {"name leaves the folder", W, "0.2", "../evil", 5, "", {true}, 0, U::FileCorrupt, false},
+        {"cancel confirmed", W, "0.2", SetupFile, SetupSize, "", {true, true}, 2, U::ConfirmCancel, false},
+        {"cancel withdrawn", W, "0.2", SetupFile, SetupSize, "", {true, false}, 2, U::ConfirmCancel, true},
+        {"file addresses",
+         Where::Files,
+         "0.2",
+         SetupFile,
          SetupSize,
          "",
-         {false},
-         0,
-         TkmNetUpdate::NewVersionFirst,
-         false},
-        {"answer Yes", "vespera-setup.tar.gz", SetupSize, "", {true}, 0, TkmNetUpdate::NewVersionFirst, true},
-        {"not on the server", "missing.tar.gz", SetupSize, "", {true}, 0, TkmNetUpdate::NotFound404, false},
-        {"server hangs up",
-         "vespera-setup.tar.gz",
-         SetupSize,
-         "cut/",
          {true},
          0,
-         TkmNetUpdate::ConnectionLost,
-         false},
-        {"wrong size", "vespera-setup.tar.gz", SetupSize + 1, "", {true}, 0, corrupt, false},
-        {"name leaves the folder", "../evil", 5, "", {true}, 0, corrupt, false},
-        {"cancel confirmed",
-         "vespera-setup.tar.gz",
-         SetupSize,
-         "",
-         {true, true},
-         2,
-         TkmNetUpdate::ConfirmCancel,
-         false},
-        {"cancel withdrawn",
-         "vespera-setup.tar.gz",
-         SetupSize,
-         "",
-         {true, false},
-         2,
-         TkmNetUpdate::ConfirmCancel,
+         U::NewVersionFirst,
          true},
+        {"nobody listens", Where::Closed, "0.2", SetupFile, SetupSize, "", {}, 0, U::HostUnreachable, false},
     };
-    LoopbackServer server(served_.path());
+    QTemporaryDir served, temp;
+    writeFile(served.filePath(SetupFile), QByteArray(SetupSize, 'v'));
+    QStringList texts;
+    for (int i = 0; i < U::SlotCount; ++i)
+        texts << QStringLiteral("<%1 %s> ").arg(i);
+    LoopbackServer server(served.path());
+    const std::unique_ptr<FileTransfer> transfer = createFileTransfer();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        dialogs_ = {};
-        dialogs_.answers = c.answers;
-        progress_ = {};
-        progress_.cancelAtBlock = c.cancelAtBlock;
-        launches_ = 0;
-        publish(
+        const QString web = QStringLiteral("127.0.0.1:%1/").arg(c.where == Where::Closed ? 1 : server.port());
+        const bool files = c.where == Where::Files;
+        writeFile(
+            served.filePath(QStringLiteral("vsp_update.inf")),
             InfoStream()
                 .file(QString::fromLatin1(c.fileName), c.announcedSize)
-                .text("Protocol", QStringLiteral("http://"))
-                .text("FilePath", QStringLiteral("127.0.0.1:%1/%2").arg(server.port()).arg(c.folderSuffix))
-                .text("VersionNumber", QStringLiteral("0.2"))
-                .ident("UpgradeMethod", "umSelfUpgrade"));
-        component(URLProtocol::pHTTP, QStringLiteral("127.0.0.1:%1/downloads/inf/").arg(server.port()))
-            .check();
-        EXPECT_TRUE(shownSlot(c.messageSlot)) << lastShown().toStdString();
-        EXPECT_EQ(launches_, c.launched ? 1 : 0);
-        EXPECT_FALSE(progress_.visible);
-        EXPECT_FALSE(QFile::exists(served_.filePath(QStringLiteral("evil"))));
-        const QStringList left = tempFiles();
-        EXPECT_EQ(left.filter(QStringLiteral(".gz")).size() + left.filter(QStringLiteral(".nui")).size(),
-                  c.launched ? 2 : 0)
-            << left.join(u' ').toStdString();
+                .text("Protocol", files ? QStringLiteral("file://") : QStringLiteral("http://"))
+                .text("FilePath", (files ? served.path() + u'/' : web) + QString::fromLatin1(c.filePath))
+                .text("VersionNumber", QString::fromLatin1(c.offered))
+                .text("ExeFile", QString::fromLatin1(SetupFile))
+                .ident("UpgradeMethod", files ? "umUseExternalSetup" : "umSelfUpgrade")
+                .bytes());
+        ScriptedDialogs dialogs;
+        dialogs.answers = c.answers;
+        ScriptedProgress progress;
+        progress.cancelAtBlock = c.cancelAtBlock;
+        TkmNetUpdate update(*transfer, dialogs, progress, served.path(), temp.path());
+        update.urlProtocol = files ? URLProtocol::pFILE : URLProtocol::pHTTP;
+        update.URLPath = files ? served.path() + u'/' : web;
+        update.URLFile = QStringLiteral("vsp_update.inf");
+        update.VersionNumber = QStringLiteral("0.1.0");
+        update.ShowMessages = UpdateMessage::mAskUpgrade | UpdateMessage::mConnLost | UpdateMessage::mNoFile |
+                              UpdateMessage::mHostUnreachable | UpdateMessage::mNoUpdateAvailable;
+        update.MsgStrs = texts;
+        bool launched = false;
+        update.OnLaunchUpdater = [&](bool&) { launched = true; };
+        update.check();
+
+        ASSERT_FALSE(dialogs.shown.isEmpty());
+        EXPECT_TRUE(dialogs.shown.last().startsWith(texts[c.slot].left(4)))
+            << dialogs.shown.last().toStdString();
+        EXPECT_EQ(launched, c.launched);
+        EXPECT_FALSE(progress.visible);
+        EXPECT_FALSE(QFile::exists(served.filePath(QStringLiteral("evil"))));
+        const QStringList left = QDir(temp.path()).entryList(QDir::Files);
+        EXPECT_EQ(left.contains(SetupFile) && left.contains("vsp_update.nui"), c.launched);
         for (const QString& f : left)
-            QFile::remove(temp_.filePath(f));
+            QFile::remove(temp.filePath(f));
     }
-}
-
-TEST_F(NetUpdateLoopback, UnreachableServerSaysSo) {
-    component(URLProtocol::pHTTP, QStringLiteral("127.0.0.1:1/downloads/inf/")).check();
-    EXPECT_TRUE(shownSlot(TkmNetUpdate::HostUnreachable)) << lastShown().toStdString();
-}
-
-// The same update from local folders: the information copied, the setup fetched by a file address.
-TEST_F(NetUpdateLoopback, WorksThroughFileAddresses) {
-    dialogs_.answers = {true};
-    publish(InfoStream()
-                .file(QStringLiteral("vespera-setup.tar.gz"), SetupSize)
-                .text("Protocol", QStringLiteral("file://"))
-                .text("FilePath", served_.path() + u'/')
-                .text("VersionNumber", QStringLiteral("0.2"))
-                .text("ExeFile", QStringLiteral("vespera-setup.tar.gz"))
-                .ident("UpgradeMethod", "umUseExternalSetup"));
-    TkmNetUpdate update = component(URLProtocol::pFILE, served_.filePath(QStringLiteral("downloads/inf/")));
-    update.check();
-    EXPECT_EQ(launches_, 1);
-    QFile marker(temp_.filePath(QStringLiteral("Updater.upt")));
-    ASSERT_TRUE(marker.open(QIODevice::ReadOnly));
-    EXPECT_EQ(marker.readLine().trimmed(), temp_.filePath(QStringLiteral("vespera-setup.tar.gz")).toUtf8());
-    QFile info(temp_.filePath(QStringLiteral("vsp_update.nui")));
-    ASSERT_TRUE(info.open(QIODevice::ReadOnly));
-    EXPECT_EQ(info.readAll().split('\n').value(2).trimmed(),
-              temp_.filePath(QStringLiteral("vespera-setup.tar.gz")).toUtf8());
 }
