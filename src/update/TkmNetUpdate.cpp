@@ -108,7 +108,7 @@ void TkmNetUpdate::offer(const TnuServer& server) {
 
 void TkmNetUpdate::deleteDownloads(const TnuServer& server) const {
     for (const TServerFile& file : server.ServerFiles) {
-        if (!file.FileName.contains(u'/') && !file.FileName.contains(u".."))
+        if (isPlainFileName(file.FileName.trimmed()))
             QFile::remove(temporaryFolder_ + file.FileName.trimmed());
     }
 }
@@ -127,7 +127,7 @@ bool TkmNetUpdate::finish(const TnuServer& server) {
         return writeInstallationInfo(lines);
     }
     const QString setup = temporaryFolder_ + server.ExeFile.trimmed();
-    if (server.ExeFile.trimmed().isEmpty() || server.ExeFile.contains(u'/') || !QFileInfo::exists(setup)) {
+    if (!isPlainFileName(server.ExeFile.trimmed()) || !QFileInfo(setup).isFile()) {
         dialogs_.inform(UpdateDialogs::Kind::Error, slot(Caption), formatText(slot(FileCorrupt), {setup}));
         return false;
     }

@@ -85,6 +85,7 @@ public:
     const QString& currentFile() const { return currentFile_; }
 
 private:
+    static bool isPlainFileName(const QString& name);
     QString slot(int index) const { return MsgStrs.value(index); }
     bool showing(UpdateMessage m) const { return ShowMessages.testFlag(m); }
     QString infoAddress() const;

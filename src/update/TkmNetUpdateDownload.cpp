@@ -12,14 +12,10 @@
 
 namespace vespera {
 
-namespace {
-
 // A name the server gives must stay a plain name inside the temporary folder: the file is executed.
-bool isPlainFileName(const QString& name) {
+bool TkmNetUpdate::isPlainFileName(const QString& name) {
     return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') && !name.contains(u"..");
 }
-
-} // namespace
 
 // Downloads every offered file in order; the first that fails stops the series, and what came so far
 // is deleted.
