@@ -93,7 +93,6 @@ TEST(NetUpdateLoopback, DownloadsTheOfferedFileOrStopsCleanly) {
         bool launched = false;
         update.OnLaunchUpdater = [&](bool&) { launched = true; };
         update.check();
-
         ASSERT_FALSE(dialogs.shown.isEmpty());
         EXPECT_TRUE(dialogs.shown.last().startsWith(texts[c.slot].left(4)))
             << dialogs.shown.last().toStdString();

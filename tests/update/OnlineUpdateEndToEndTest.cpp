@@ -67,7 +67,6 @@ TEST_F(MainFormFixture, UpdateMenuItemAsksDownloadsAndHandsOver) {
         const QByteArray settingsBefore = readFile(store.filePath());
         child<QAction>("Update1")->trigger();
         clock.start();
-
         ASSERT_EQ(update.messageBoxes().answeredTexts().size(), 1);
         EXPECT_TRUE(
             update.messageBoxes().answeredTexts().first().startsWith(QString::fromUtf8(c.firstBoxStart)))
