@@ -82,6 +82,7 @@ void TMainForm::ProzCheckBoxClick() {
     }
     state_.idleSeconds = 0;
     EntwederOder();
+    startOrStopWatch();
 }
 
 void TMainForm::EntwederOder() {
@@ -135,6 +136,7 @@ void TMainForm::Timer2Timer() {
         ticksSinceActionCheck_ = 0;
         checkAction();
     }
+    readIdleTime();
     loop_.tick();
     syncFromState();
 }
