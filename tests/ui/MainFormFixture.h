@@ -57,6 +57,8 @@ protected:
     ScriptedKeys keys;
     PhysicalKeyState* keyState = &keys; // a test may read the real keyboard instead
     std::unique_ptr<TMainForm> form;
+    const WatchPlatform* watchPlatform = nullptr;
+    IdleTimeSource* idleTime = nullptr;
 
     static QProcessEnvironment toolEnvironment(const QString& folder) {
         QProcessEnvironment env;
@@ -87,6 +89,8 @@ protected:
         context.dispatcher = &host.dispatcher();
         context.messageBoxes = &host.messageBoxes();
         context.keys = keyState;
+        context.watchPlatform = watchPlatform;
+        context.idleTime = idleTime;
         form = std::make_unique<TMainForm>(context);
     }
 
