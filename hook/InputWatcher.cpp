@@ -5,6 +5,8 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
 
+#include <atomic>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -55,6 +57,29 @@ void setMask(unsigned char* mask, int event) {
     XISetMask(mask, event);
 }
 
+// Xlib's handler of a broken connection ends the whole process; for the watch's own display it returns
+// instead, and any other display keeps the handler it had.
+std::atomic<Display*> ownDisplay{nullptr};
+XIOErrorHandler previousHandler = nullptr;
+
+int connectionBroken(Display* display) {
+    if (display == ownDisplay || !previousHandler)
+        return 0;
+    return previousHandler(display);
+}
+
+void trapConnectionErrors(Display* display) {
+    ownDisplay = display;
+    if (display && !previousHandler)
+        previousHandler = XSetIOErrorHandler(&connectionBroken);
+    if (!display && previousHandler) {
+        const XIOErrorHandler current = XSetIOErrorHandler(previousHandler);
+        if (current != &connectionBroken)
+            XSetIOErrorHandler(current);
+        previousHandler = nullptr;
+    }
+}
+
 } // namespace
 
 InputWatcher::InputWatcher(const std::atomic<std::int32_t>& receiver) : receiver_(receiver) {}
@@ -94,6 +119,8 @@ bool InputWatcher::start(unsigned kinds) {
         display_ = nullptr;
         return false;
     }
+    trapConnectionErrors(display_);
+    XSetIOErrorExitHandler(display_, &InputWatcher::connectionLost, this);
     requested_ = kinds;
     failed_ = false;
     select(kinds);
@@ -126,6 +153,7 @@ void InputWatcher::stop() {
     if (display_)
         XCloseDisplay(display_);
     display_ = nullptr;
+    trapConnectionErrors(nullptr);
 }
 
 void InputWatcher::wake() {
@@ -139,10 +167,11 @@ void* InputWatcher::run(void* self) {
 }
 
 void InputWatcher::loop() {
-    XSetIOErrorExitHandler(display_, &InputWatcher::connectionLost, this);
     pollfd fds[2] = {{ConnectionNumber(display_), POLLIN, 0}, {wake_[0], POLLIN, 0}};
     for (;;) {
         readEvents();
+        if (failed_)
+            return;
         if (poll(fds, 2, -1) < 0)
             continue;
         if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) {
@@ -245,10 +274,10 @@ void InputWatcher::send(std::uint32_t message, std::int32_t wParam, std::int32_t
     [[maybe_unused]] const ssize_t written = write(fd, &record, sizeof record);
 }
 
-// Xlib would end the whole process when the connection breaks; only this thread ends.
+// Returning leaves the display marked as broken: later calls on it return at once, the thread ends and
+// the display can still be closed.
 void InputWatcher::connectionLost(_XDisplay*, void* self) {
     static_cast<InputWatcher*>(self)->failed_ = true;
-    pthread_exit(nullptr);
 }
 
 } // namespace vsphelper

@@ -37,7 +37,7 @@ private:
     void handle(int type, int detail, bool& moved);
     void sendPointer();
     void send(std::uint32_t message, std::int32_t wParam, std::int32_t lParam) const;
-    [[noreturn]] static void connectionLost(_XDisplay* display, void* self);
+    static void connectionLost(_XDisplay* display, void* self);
 
     const std::atomic<std::int32_t>& receiver_;
     _XDisplay* display_ = nullptr;

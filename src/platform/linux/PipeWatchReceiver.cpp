@@ -23,13 +23,14 @@ PipeWatchReceiver::PipeWatchReceiver(WatchDispatch dispatch) : dispatch_(std::mo
                      [this] { readRecords(); });
 }
 
-// A handler may end the receiver while it reads: the notifier goes later, the reading loop stops.
+// A handler may end the receiver while it reads: then the notifier goes later and the reading loop stops.
 PipeWatchReceiver::~PipeWatchReceiver() {
     *alive_ = false;
-    if (notifier_) {
+    if (notifier_ && reading_) {
         notifier_->setEnabled(false);
         notifier_.release()->deleteLater();
     }
+    notifier_.reset();
     for (const int fd : {readEnd_, writeEnd_})
         if (fd >= 0)
             close(fd);
@@ -40,17 +41,17 @@ void PipeWatchReceiver::readRecords() {
     const std::shared_ptr<bool> alive = alive_;
     const WatchDispatch dispatch = dispatch_;
     const int readEnd = readEnd_;
+    reading_ = true;
     std::array<WatchRecord, 64> records;
-    while (*alive) {
+    for (bool more = true; more && *alive;) {
         const ssize_t got = read(readEnd, records.data(), sizeof records);
-        if (got <= 0)
-            return;
-        const auto count = static_cast<std::size_t>(got) / sizeof(WatchRecord);
+        const std::size_t count = got > 0 ? static_cast<std::size_t>(got) / sizeof(WatchRecord) : 0;
         for (std::size_t i = 0; i < count && *alive; ++i)
             dispatch(records[i]);
-        if (static_cast<std::size_t>(got) < sizeof records)
-            return;
+        more = count == records.size();
     }
+    if (*alive)
+        reading_ = false;
 }
 
 std::unique_ptr<WatchReceiver> createWatchReceiver(WatchDispatch dispatch) {

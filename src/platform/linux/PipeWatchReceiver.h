@@ -28,6 +28,7 @@ private:
     WatchDispatch dispatch_;
     int readEnd_ = -1;
     int writeEnd_ = -1;
+    bool reading_ = false;
     std::unique_ptr<QSocketNotifier> notifier_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
