@@ -11,6 +11,7 @@
 #include "platform/CpuCounterSource.h"
 #include "platform/DesktopTools.h"
 #include "platform/IPHelper.h"
+#include "platform/IdleTimeSource.h"
 #include "platform/InstanceLock.h"
 #include "platform/PhysicalKeyState.h"
 #include "platform/PowerSystem.h"
@@ -19,6 +20,7 @@
 #include "platform/TerminationSignals.h"
 #include "platform/UserFolders.h"
 #include "platform/UserRights.h"
+#include "platform/WatchReceiver.h"
 #include "ui/TMainForm.h"
 #include "sensors/CpuLoadSampling.h"
 #include "sensors/CpuSampler.h"
@@ -123,6 +125,19 @@ int runApplication(int argc, char* argv[]) {
     context.onlineUpdate = &onlineUpdate;
     context.updateAddress =
         environment.value(QLatin1String(TOnlineUpdate::AddressVariable), identity.updateAddress);
+    // On Wayland the hook would see only the programs under XWayland: the compositor's idle time counts.
+    WatchPlatform watchPlatform;
+    std::unique_ptr<IdleTimeSource> idleTime;
+    if (waylandSession(environment)) {
+        idleTime = openIdleTimeSource();
+        context.idleTime = idleTime.get();
+    } else {
+        watchPlatform.loadLibrary = [folder] {
+            return loadHookLibrary(folder, QStringLiteral("vsphelper.inc"));
+        };
+        watchPlatform.createReceiver = &createWatchReceiver;
+        context.watchPlatform = &watchPlatform;
+    }
     TMainForm form(context);
     QObject::connect(&form, &TMainForm::settingsWriteFailed, &form, &CrashReportWindow::report);
     // A save that fails at the close is seen nowhere else: the report window ends with the program.

@@ -72,6 +72,7 @@ TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
     setupStatusLine();
     setupTray();
     setupTimers();
+    setupWatch();
     setupTranslation();
     centralWidget()->setFixedSize(ClientWidth, ClientHeight);
     applyStartupState();

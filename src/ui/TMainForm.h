@@ -6,6 +6,8 @@
 #include "engine/LoopHost.h"
 #include "engine/MonitorLoop.h"
 #include "engine/WatchState.h"
+#include "sensors/IdleTimeInput.h"
+#include "sensors/Watch.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -29,6 +31,7 @@ namespace vespera {
 
 class Autostart;
 class FormTranslator;
+class IdleTimeSource;
 class LanguageDispatcher;
 class LanguageMenu;
 class StandardMessageBox;
@@ -60,6 +63,10 @@ struct MainFormContext {
     PhysicalKeyState* keys = nullptr; // Esc for the countdown, whichever window has the focus
     TOnlineUpdate* onlineUpdate = nullptr; // absent: the "Update" item stays disabled
     QString updateAddress;                 // the update folder on the maker's server
+    // Where mouse and keyboard input is seen: the hook library on an X display, or the compositor's idle
+    // time on a Wayland session. With neither the input condition cannot measure.
+    const WatchPlatform* watchPlatform = nullptr;
+    IdleTimeSource* idleTime = nullptr;
 };
 
 // The one window the user works with: the sensors' live values, every threshold and switch of the watch,
@@ -153,6 +160,16 @@ private:
     bool toggleStartItem(bool& setting, QAction* menuItem, QAction* trayItem);
     void openQuickLink(bool (DesktopTools::*open)() const, const char* notFoundKey);
 
+    // mouse and keyboard
+    void setupWatch();
+    void startOrStopWatch();
+    void Watch1KeyNative(std::int32_t wParam, std::int32_t lParam);
+    void Watch1MouseDown(MouseButton button, ShiftState shift, int X, int Y);
+    void Watch1MouseUp(MouseButton button, ShiftState shift, int X, int Y);
+    void Watch1MouseMove(ShiftState shift, int X, int Y);
+    void readIdleTime();
+    QString inputUnmeasuredReason();
+
     // LoopHost
     void disarm() override;
     void showProcessStatus() override;
@@ -182,6 +199,10 @@ private:
     WatchState state_;
     Settings settings_;
     MonitorLoop loop_;
+    std::unique_ptr<TWatch> Watch1;
+    IdleTimeInput idleInput_;
+    std::int32_t LastMouseX = 0;
+    std::int32_t LastMouseY = 0;
     bool loading_ = false;
     bool firstStart_ = false;
     bool askingFirstStart_ = false;

@@ -84,6 +84,7 @@ void TMainForm::ProzCheckBoxClick() {
     }
     state_.idleSeconds = 0;
     EntwederOder();
+    startOrStopWatch();
 }
 
 void TMainForm::EntwederOder() {
@@ -137,6 +138,7 @@ void TMainForm::Timer2Timer() {
         ticksSinceActionCheck_ = 0;
         checkAction();
     }
+    readIdleTime();
     loop_.tick();
     syncFromState();
 }

@@ -152,7 +152,7 @@ void TMainForm::setupConditionGroup() {
     KMCheckBox =
         checkBox(box, "KMCheckBox", 8, 344, QStringLiteral("keine Maus- / Tastaturaktivität:"), true);
     // Nothing measures these conditions yet: they cannot be ticked.
-    for (QCheckBox* unbuilt : {TimeCheckBox, ProcCheckBox, KMCheckBox})
+    for (QCheckBox* unbuilt : {TimeCheckBox, ProcCheckBox})
         unbuilt->setEnabled(false);
 }
 

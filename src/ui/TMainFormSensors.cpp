@@ -78,7 +78,7 @@ QString TMainForm::unmeasuredReason(StateCondition condition) {
     case StateCondition::Process:
         return text("IDS_905");
     case StateCondition::Input:
-        return text("IDS_906");
+        return inputUnmeasuredReason();
     }
     return QString();
 }

@@ -60,6 +60,8 @@ protected:
     // The online update the window is given, if any, and its update folder address.
     TOnlineUpdate* onlineUpdate = nullptr;
     QString updateAddress;
+    const WatchPlatform* watchPlatform = nullptr;
+    IdleTimeSource* idleTime = nullptr;
 
     static QProcessEnvironment toolEnvironment(const QString& folder) {
         QProcessEnvironment env;
@@ -92,6 +94,8 @@ protected:
         context.keys = keyState;
         context.onlineUpdate = onlineUpdate;
         context.updateAddress = updateAddress;
+        context.watchPlatform = watchPlatform;
+        context.idleTime = idleTime;
         form = std::make_unique<TMainForm>(context);
     }
 
