@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/CommandLine.h"
 #include "app/CrashReportWindow.h"
 #include "app/ProductIdentity.h"
 #include "settings/SettingsStore.h"
@@ -16,6 +17,7 @@
 #include "platform/PhysicalKeyState.h"
 #include "platform/PowerSystem.h"
 #include "platform/ProcessEnd.h"
+#include "platform/RemoteControl.h"
 #include "platform/ResumeWatcher.h"
 #include "platform/TerminationSignals.h"
 #include "platform/UserFolders.h"
@@ -74,15 +76,72 @@ void endOpenBox(bool& terminating) {
         box->reject();
 }
 
+// A later start with an option: the running copy makes the change, or tells its status. The status is
+// printed with exit code 0 when armed and 3 when not.
+int answerFromRunningCopy(const CommandLine& command, const std::optional<RemoteStatus>& status) {
+    if (!status) {
+        std::cerr << "Vespera läuft, antwortet aber nicht. / Vespera is running but does not answer."
+                  << std::endl;
+        return command.command == RemoteCommand::Status ? 3 : 1;
+    }
+    if (command.command != RemoteCommand::Status)
+        return 0;
+    std::cout << (status->armed ? "Aktiviert / armed" : "Nicht aktiviert / not armed") << '\n';
+    if (!status->statusLine.isEmpty())
+        std::cout << qPrintable(status->statusLine) << '\n';
+    if (!status->lastResetLine.isEmpty())
+        std::cout << qPrintable(status->lastResetLine) << '\n';
+    std::cout.flush();
+    return status->armed ? 0 : 3;
+}
+
+// The first copy makes the change it was started with, as the running copy would for a later start.
+void applyCommand(const CommandLine& command, RemoteTarget& target) {
+    switch (command.command) {
+    case RemoteCommand::Arm:
+        target.setArmed(true);
+        break;
+    case RemoteCommand::Disarm:
+        target.setArmed(false);
+        break;
+    case RemoteCommand::Action:
+        target.setAction(command.actionName);
+        break;
+    case RemoteCommand::Period:
+        target.setPeriod(command.periodSeconds);
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace
 
 int runApplication(int argc, char* argv[]) {
     VesperaApplication app(argc, argv);
+    const CommandLine command = parseCommandLine(QCoreApplication::arguments().mid(1));
+    if (!command.error.isEmpty()) {
+        std::cerr << qPrintable(command.error) << "\n(vespera --help)" << std::endl;
+        return 2;
+    }
+    if (command.command == RemoteCommand::Help) {
+        std::cout << qPrintable(commandLineHelp()) << std::flush;
+        return 0;
+    }
     TerminationSignals termination;
     bool terminating = false;
     const QMetaObject::Connection early = QObject::connect(
         &termination, &TerminationSignals::terminationRequested, [&terminating] { endOpenBox(terminating); });
     InstanceLock lock(QStringLiteral("Vespera"));
+    if (command.command != RemoteCommand::None && lock.state() != InstanceLock::State::Acquired) {
+        const std::optional<RemoteStatus> status = sendToRunningCopy(command);
+        if (status || lock.state() == InstanceLock::State::HeldElsewhere)
+            return answerFromRunningCopy(command, status);
+    }
+    if (command.command == RemoteCommand::Status) {
+        std::cerr << "Vespera läuft nicht. / Vespera is not running." << std::endl;
+        return 3;
+    }
     if (lock.state() == InstanceLock::State::HeldElsewhere) {
         QMessageBox::information(nullptr, QString(), QStringLiteral("Vespera ist bereits gestartet!"));
         return 0;
@@ -149,7 +208,13 @@ int runApplication(int argc, char* argv[]) {
 
     QObject::disconnect(early);
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &form, &QWidget::close);
+    QString remoteProblem;
+    const std::unique_ptr<QObject> remote = offerRemoteControl(form.remoteTarget(), remoteProblem);
+    if (!remote)
+        std::cerr << "Fernsteuerung nicht verfügbar / remote control unavailable: "
+                  << qPrintable(remoteProblem) << std::endl;
     form.start();
+    applyCommand(command, form.remoteTarget());
     if (terminating) {
         form.close();
         return 0;

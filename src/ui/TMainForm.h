@@ -8,6 +8,7 @@
 #include "engine/WatchState.h"
 #include "sensors/IdleTimeInput.h"
 #include "sensors/Watch.h"
+#include "platform/RemoteTarget.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -60,7 +61,7 @@ struct MainFormContext {
     const DesktopTools* desktopTools = nullptr;
     LanguageDispatcher* dispatcher = nullptr; // the program's active language
     StandardMessageBox* messageBoxes = nullptr;
-    PhysicalKeyState* keys = nullptr; // Esc for the countdown, whichever window has the focus
+    PhysicalKeyState* keys = nullptr;      // Esc for the countdown, whichever window has the focus
     TOnlineUpdate* onlineUpdate = nullptr; // absent: the "Update" item stays disabled
     QString updateAddress;                 // the update folder on the maker's server
     // Where mouse and keyboard input is seen: the hook library on an X display, or the compositor's idle
@@ -71,7 +72,11 @@ struct MainFormContext {
 
 // The one window the user works with: the sensors' live values, every threshold and switch of the watch,
 // the status line, the menus and the notification-area icon. It owns the watch state and its timers.
-class TMainForm : public QMainWindow, private LoopHost, private LoopSensors, private CountdownOwner {
+class TMainForm : public QMainWindow,
+                  private LoopHost,
+                  private LoopSensors,
+                  private CountdownOwner,
+                  private RemoteTarget {
     Q_OBJECT
 public:
     explicit TMainForm(const MainFormContext& context, QWidget* parent = nullptr);
@@ -82,6 +87,8 @@ public:
 
     const WatchState& watchState() const { return state_; }
     bool firstStart() const { return firstStart_; }
+    // The window as later starts of the program reach it.
+    RemoteTarget& remoteTarget() { return *this; }
 
     // Writes every setting; does nothing while the window is loading.
     void SaveSettings();
@@ -190,6 +197,12 @@ private:
     bool processBusy() override;
     bool scheduleMatches() override;
     QString scheduleDescription(const QString& actionShortText) override;
+
+    // RemoteTarget
+    void setArmed(bool armed) override;
+    RemoteStatus remoteStatus() const override;
+    void setAction(const QString& actionName) override;
+    void setPeriod(int seconds) override;
 
     QString text(const char* key) const;
 

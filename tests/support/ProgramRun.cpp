@@ -45,8 +45,8 @@ QByteArray ProgramRun::readSettings() const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void ProgramRun::start(const QString& program) {
-    process_.start(program, {});
+void ProgramRun::start(const QString& program, const QStringList& arguments) {
+    process_.start(program, arguments);
     process_.waitForStarted(5000);
 }
 

@@ -21,7 +21,7 @@ public:
     void writeSettings(const QByteArray& body) const;
     QByteArray readSettings() const;
 
-    void start(const QString& program);
+    void start(const QString& program, const QStringList& arguments = {});
     // Waits until the standard error holds text, or the time is up; returns what it collected.
     QByteArray waitForError(const QByteArray& text, std::chrono::milliseconds limit);
     // What the standard error held so far, without waiting.

@@ -1,0 +1,73 @@
+// The remote control over the session bus: the running copy's service and a later start's requests.
+#include "platform/RemoteControl.h"
+
+#include "platform/linux/DBusRemoteService.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+
+namespace vespera {
+
+namespace {
+
+constexpr int AnswerTimeoutMs = 10000;
+
+QDBusMessage call(const QString& method, const QVariantList& arguments = {}) {
+    QDBusMessage request =
+        QDBusMessage::createMethodCall(RemoteServiceName, RemoteObjectPath, RemoteInterfaceName, method);
+    request.setArguments(arguments);
+    return QDBusConnection::sessionBus().call(request, QDBus::Block, AnswerTimeoutMs);
+}
+
+// The method that makes a command's change, with its arguments; none for a question.
+QDBusMessage change(const CommandLine& command) {
+    switch (command.command) {
+    case RemoteCommand::Arm:
+        return call(QStringLiteral("Arm"));
+    case RemoteCommand::Disarm:
+        return call(QStringLiteral("Disarm"));
+    case RemoteCommand::Action:
+        return call(QStringLiteral("SetAction"), {command.actionName});
+    case RemoteCommand::Period:
+        return call(QStringLiteral("SetPeriod"), {command.periodSeconds});
+    default:
+        return QDBusMessage();
+    }
+}
+
+} // namespace
+
+std::unique_ptr<QObject> offerRemoteControl(RemoteTarget& target, QString& problem) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        problem = bus.lastError().message();
+        return nullptr;
+    }
+    auto service = std::make_unique<DBusRemoteService>(target);
+    if (!bus.registerObject(RemoteObjectPath, service.get(), QDBusConnection::ExportAllSlots) ||
+        !bus.registerService(RemoteServiceName)) {
+        problem = bus.lastError().message();
+        bus.unregisterObject(RemoteObjectPath);
+        return nullptr;
+    }
+    return service;
+}
+
+std::optional<RemoteStatus> sendToRunningCopy(const CommandLine& command) {
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(RemoteServiceName).value())
+        return std::nullopt;
+    if (change(command).type() == QDBusMessage::ErrorMessage)
+        return std::nullopt;
+    const QDBusMessage answer = call(QStringLiteral("Status"));
+    if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().size() != 3)
+        return std::nullopt;
+    RemoteStatus status;
+    status.armed = answer.arguments().at(0).toBool();
+    status.statusLine = answer.arguments().at(1).toString();
+    status.lastResetLine = answer.arguments().at(2).toString();
+    return status;
+}
+
+} // namespace vespera
