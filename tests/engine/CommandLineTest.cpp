@@ -36,7 +36,8 @@ TEST(CommandLine, ReadsEachOptionAndRefusesBadArguments) {
         EXPECT_EQ(!line.error.isEmpty(), c.refused) << where;
         EXPECT_EQ(line.command, c.command) << where;
         EXPECT_EQ(line.actionName, c.action) << where;
-        if (c.command == RemoteCommand::Period)
+        if (c.command == RemoteCommand::Period) {
             EXPECT_EQ(line.periodSeconds, c.seconds) << where;
+        }
     }
 }

@@ -55,14 +55,10 @@ TEST(RemoteControl, LaterStartsChangeAndAskTheRunningCopy) {
         QByteArray saved; // in the running copy's settings afterwards
     };
     const Step steps[] = {
-        {{"--status"}, 3, "not armed", "armed=0"},
-        {{"--arm"}, 0, "", "armed=1"},
-        {{"--status"}, 0, "Aktiviert", "armed=1"},
-        {{"--action", "Reboot"}, 0, "", "type=Reboot"},
-        {{"--period", "45"}, 0, "", "customtime=45\r\n"},
-        {{"--period", "600"}, 0, "", "time=600\r\n"},
-        {{"--period", "601"}, 2, "601", "time=600\r\n"},
-        {{"--disarm"}, 0, "", "armed=0"},
+        {{"--status"}, 3, "not armed", "fproz=1"},        {{"--arm"}, 0, "", "armed=1"},
+        {{"--status"}, 0, "Aktiviert", "armed=1"},        {{"--action", "Reboot"}, 0, "", "type=Reboot"},
+        {{"--period", "45"}, 0, "", "customtime=45\r\n"}, {{"--period", "600"}, 0, "", "time=600\r\n"},
+        {{"--period", "601"}, 2, "601", "time=600\r\n"},  {{"--disarm"}, 0, "", "armed=0"},
     };
     for (const Step& step : steps) {
         const std::string where = step.arguments.join(' ').toStdString();
