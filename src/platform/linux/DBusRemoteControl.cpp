@@ -21,7 +21,7 @@ QDBusMessage call(const QString& method, const QVariantList& arguments = {}) {
     return QDBusConnection::sessionBus().call(request, QDBus::Block, AnswerTimeoutMs);
 }
 
-// The method that makes a command's change, with its arguments; none for a question.
+// Makes a command's change in the running copy and returns the answer; a question changes nothing.
 QDBusMessage change(const CommandLine& command) {
     switch (command.command) {
     case RemoteCommand::Arm:
