@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include "l10n/FormTranslator.h"
+#include "l10n/Languages.h"
+#include "l10n/TranslationResources.h"
+#include "sensors/LocalClock.h"
+#include "sensors/ScheduleDescription.h"
+#include "sensors/ScheduleRule.h"
+
+#include <QTimeZone>
+
+using namespace vespera;
+
+namespace {
+
+const QTimeZone Berlin("Europe/Berlin");
+
+struct SetClock : LocalClock {
+    QDateTime at;
+    QDateTime now() const override { return at; }
+};
+
+// days: Monday to Sunday, '1' for a chosen day.
+Settings schedule(const char* kind, QTime time, const char* days = "1111111", int dayOfMonth = 1) {
+    Settings s;
+    s.submethod = kind;
+    s.Stunde = time.hour();
+    s.Minute = time.minute();
+    s.Sekunde = time.second();
+    s.DayofMonth = dayOfMonth;
+    for (int i = 0; i < 7 && days[i]; ++i)
+        s.*Weekdays[i] = days[i] == '1';
+    return s;
+}
+
+Settings outOfRange(int Settings::*field, int value) {
+    Settings s = schedule("sub1", QTime(0, 0));
+    s.*field = value;
+    return s;
+}
+
+QDateTime at(const char* text) {
+    const QDateTime wall = QDateTime::fromString(QString::fromLatin1(text), "yyyy-MM-dd HH:mm:ss.zzz");
+    return QDateTime(wall.date(), wall.time(), Berlin);
+}
+
+// The ticks' answers, '1' for a firing.
+QString answers(const Settings& s, const QList<QDateTime>& ticks) {
+    SetClock clock;
+    ScheduleRule rule(clock);
+    QString fired;
+    for (const QDateTime& tick : ticks) {
+        clock.at = tick;
+        fired += rule.ScheduleMatches(s) ? u'1' : u'0';
+    }
+    return fired;
+}
+
+} // namespace
+
+TEST(ScheduleRuleTest, ATickInsideTheScheduledSecondMatchesTheChosenDays) {
+    const QTime five(7, 5);
+    const struct {
+        const char* name;
+        Settings schedule;
+        const char* tick;
+        bool fires;
+    } cases[] = {
+        {"no weekday set", schedule("sub1", five, "0000000"), "2027-03-29 07:05:00.000", false},
+        {"every day, start of the second", schedule("sub1", five), "2027-03-29 07:05:00.000", true},
+        {"every day, end of the second", schedule("sub1", five), "2027-03-29 07:05:00.999", true},
+        {"the second before", schedule("sub1", five), "2027-03-29 07:04:59.999", false},
+        {"the second after", schedule("sub1", five), "2027-03-29 07:05:01.000", false},
+        {"Monday and Friday, on a Friday", schedule("sub1", five, "1000100"), "2027-04-02 07:05:00.500",
+         true},
+        {"Monday and Friday, on a Tuesday", schedule("sub1", five, "1000100"), "2027-03-30 07:05:00.500",
+         false},
+        {"SUB1 is a day of the month", schedule("SUB1", five, "0000000", 29), "2027-03-29 07:05:00.500",
+         true},
+        {"day 31 in a 30-day month", schedule("sub2", five, "", 31), "2027-04-30 07:05:00.500", false},
+        {"day 31 does not roll over", schedule("sub2", five, "", 31), "2027-05-01 07:05:00.500", false},
+        {"day 31 in a long month", schedule("sub2", five, "", 31), "2027-05-31 07:05:00.500", true},
+        {"day 29 in a common February", schedule("sub2", five, "", 29), "2027-03-01 07:05:00.500", false},
+        {"day 29 in a leap year", schedule("sub2", five, "", 29), "2028-02-29 07:05:00.500", true},
+        {"hour 24", outOfRange(&Settings::Stunde, 24), "2027-03-30 00:00:00.500", false},
+        {"minute 60", outOfRange(&Settings::Minute, 60), "2027-03-30 01:00:00.500", false},
+        {"second -1", outOfRange(&Settings::Sekunde, -1), "2027-03-29 23:59:59.500", false},
+        {"day of month 0", schedule("sub2", QTime(0, 0), "", 0), "2027-03-31 00:00:00.500", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(answers(c.schedule, {at(c.tick)}) == "1", c.fires) << c.name;
+}
+
+TEST(ScheduleRuleTest, ASlippedTickCatchesUpAFewSecondsAndFiresOnce) {
+    const Settings daily = schedule("sub1", QTime(7, 5));
+    const struct {
+        const char* name;
+        Settings schedule;
+        QList<const char*> ticks;
+        const char* fired;
+    } cases[] = {
+        {"slip of 1.5 s", daily, {"2027-03-29 07:04:59.800", "2027-03-29 07:05:01.300"}, "01"},
+        {"two ticks in the second", daily, {"2027-03-29 07:05:00.100", "2027-03-29 07:05:00.900"}, "10"},
+        {"clock set an hour forwards", daily, {"2027-03-29 06:30:00.000", "2027-03-29 07:30:00.000"}, "00"},
+        {"clock set back over a fired time",
+         daily,
+         {"2027-03-29 07:05:00.200", "2027-03-29 07:04:58.000", "2027-03-29 07:04:59.500",
+          "2027-03-29 07:05:00.500"},
+         "1000"},
+        {"over midnight into a Monday",
+         schedule("sub1", QTime(0, 0), "1000000"),
+         {"2027-03-28 23:59:59.600", "2027-03-29 00:00:01.100"},
+         "01"},
+    };
+    for (const auto& c : cases) {
+        QList<QDateTime> ticks;
+        for (const char* tick : c.ticks)
+            ticks << at(tick);
+        EXPECT_EQ(answers(c.schedule, ticks), c.fired) << c.name;
+    }
+}
+
+TEST(ScheduleRuleTest, ARestartedTickLooksOnlyAtItsOwnSecond) {
+    SetClock clock;
+    ScheduleRule rule(clock);
+    clock.at = at("2027-03-29 07:04:59.500");
+    EXPECT_FALSE(rule.ScheduleMatches(schedule("sub1", QTime(7, 5))));
+    rule.restart();
+    clock.at = at("2027-03-29 07:05:01.000");
+    EXPECT_FALSE(rule.ScheduleMatches(schedule("sub1", QTime(7, 5))));
+}
+
+// A tick every second through the night, each 300 ms into its second.
+TEST(ScheduleRuleTest, DaylightSavingNightsFireOnceAtTheRightMoment) {
+    const struct {
+        const char* name;
+        const char* fromUtc;
+        const char* toUtc;
+        QList<const char*> firedUtc;
+    } cases[] = {
+        {"spring forward: at the jump",
+         "2027-03-28T00:00:00.300Z",
+         "2027-03-28T02:00:00Z",
+         {"2027-03-28T01:00:00"}},
+        {"fall back: first showing only",
+         "2027-10-30T23:00:00.300Z",
+         "2027-10-31T02:00:00Z",
+         {"2027-10-31T00:30:00"}},
+        {"fall back: armed between the two", "2027-10-31T00:45:00.300Z", "2027-10-31T02:00:00Z", {}},
+    };
+    const Settings night = schedule("sub1", QTime(2, 30));
+    for (const auto& c : cases) {
+        SetClock clock;
+        ScheduleRule rule(clock);
+        QStringList fired;
+        const qint64 end = QDateTime::fromString(c.toUtc, Qt::ISODateWithMs).toMSecsSinceEpoch();
+        for (qint64 t = QDateTime::fromString(c.fromUtc, Qt::ISODateWithMs).toMSecsSinceEpoch(); t < end;
+             t += 1000) {
+            clock.at = QDateTime::fromMSecsSinceEpoch(t, Berlin);
+            if (rule.ScheduleMatches(night))
+                fired << clock.at.toUTC().toString("yyyy-MM-ddTHH:mm:ss");
+        }
+        EXPECT_EQ(fired, QStringList(c.firedUtc.begin(), c.firedUtc.end())) << c.name;
+    }
+}
+
+TEST(ScheduleRuleTest, DescriptionNamesTheDaysAndTheTime) {
+    const struct {
+        int language;
+        Settings schedule;
+        const char16_t* text;
+    } cases[] = {
+        {1, schedule("sub1", QTime(7, 5)), u"Ihr PC wird t\u00E4glich um 07:05:00 aus!"},
+        {2, schedule("sub1", QTime(7, 5), "0000000"), u"Your PC will daily at 07:05:00 aus!"},
+        {1, schedule("sub1", QTime(22, 0, 9), "1000100"), u"Ihr PC wird Mo, Fr um 22:00:09 aus!"},
+        {2, schedule("sub1", QTime(22, 0), "0111001"), u"Your PC will Tue, Wed, Thu, Su at 22:00:00 aus!"},
+        {1, schedule("sub2", QTime(0, 30), "", 15), u"Ihr PC wird am 15. um 00:30:00 aus!"},
+    };
+    FormTranslator texts(shippedTranslationTable("TSchedForm"), "TSchedForm", twoLanguageNames());
+    for (const auto& c : cases) {
+        texts.selectLanguage(c.language);
+        EXPECT_EQ(ScheduleDescription(c.schedule, texts, "aus!"), QString::fromUtf16(c.text));
+    }
+}
