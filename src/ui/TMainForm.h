@@ -6,6 +6,8 @@
 #include "engine/LoopHost.h"
 #include "engine/MonitorLoop.h"
 #include "engine/WatchState.h"
+#include "sensors/ScheduleRule.h"
+#include "sensors/SystemClock.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -40,8 +42,10 @@ class PhysicalKeyState;
 class TCountDownForm;
 class SleepInhibitor;
 class LinkLabel;
+class LocalClock;
 class SettingsStore;
 class TOnlineUpdate;
+class TSchedForm;
 
 // What the main window needs from the program around it.
 struct MainFormContext {
@@ -57,9 +61,10 @@ struct MainFormContext {
     const DesktopTools* desktopTools = nullptr;
     LanguageDispatcher* dispatcher = nullptr; // the program's active language
     StandardMessageBox* messageBoxes = nullptr;
-    PhysicalKeyState* keys = nullptr; // Esc for the countdown, whichever window has the focus
+    PhysicalKeyState* keys = nullptr;      // Esc for the countdown, whichever window has the focus
     TOnlineUpdate* onlineUpdate = nullptr; // absent: the "Update" item stays disabled
     QString updateAddress;                 // the update folder on the maker's server
+    const LocalClock* clock = nullptr;     // the wall clock of the schedule; the system's when not given
 };
 
 // The one window the user works with: the sensors' live values, every threshold and switch of the watch,
@@ -152,6 +157,7 @@ private:
     void Update1Click();
     bool toggleStartItem(bool& setting, QAction* menuItem, QAction* trayItem);
     void openQuickLink(bool (DesktopTools::*open)() const, const char* notFoundKey);
+    void SchedulerButtonClick();
 
     // LoopHost
     void disarm() override;
@@ -182,6 +188,10 @@ private:
     WatchState state_;
     Settings settings_;
     MonitorLoop loop_;
+    SystemClock systemClock_;
+    const LocalClock& clock_;
+    ScheduleRule schedule_;
+    TSchedForm* schedForm_ = nullptr;
     bool loading_ = false;
     bool firstStart_ = false;
     bool askingFirstStart_ = false;

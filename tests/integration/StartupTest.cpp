@@ -5,6 +5,7 @@
 #include "ProgramRun.h"
 
 #include <QDir>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -101,4 +102,25 @@ TEST(Startup, SaveThatFailsAtTheCloseIsWrittenToStandardError) {
     ASSERT_FALSE(waitForWindow(run.process().processId()).isEmpty());
     EXPECT_EQ(run.terminate(), 0);
     EXPECT_TRUE(run.waitForError("vsp-settings.ini", 1s).contains("vsp-settings.ini"));
+}
+
+TEST(Startup, TimeConditionFiresAtItsScheduledSecond) {
+    QTemporaryDir home;
+    ProgramRun run(home.path());
+    const QDateTime soon = QDateTime::currentDateTime().addSecs(5);
+    const QDateTime due(soon.date(), QTime(soon.time().hour(), soon.time().minute(), soon.time().second()));
+    run.writeSettings(QString("armed=1\r\nftime=1\r\nStunde=%1\r\nMinute=%2\r\nSekunde=%3\r\n")
+                          .arg(due.time().hour())
+                          .arg(due.time().minute())
+                          .arg(due.time().second())
+                          .toLatin1() +
+                      "Montag=1\r\nDienstag=1\r\nMittwoch=1\r\nDonnerstag=1\r\nFreitag=1\r\nSamstag=1\r\n"
+                      "Sonntag=1\r\n");
+    run.start(Program);
+    const QByteArray said = run.waitForError("dry run: power off", 20s);
+    const QDateTime seen = QDateTime::currentDateTime();
+    EXPECT_TRUE(said.contains("dry run: power off")) << said.toStdString();
+    EXPECT_GE(seen, due);
+    EXPECT_LT(seen, due.addSecs(2));
+    EXPECT_EQ(run.terminate(), 0);
 }
