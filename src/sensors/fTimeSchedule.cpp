@@ -101,6 +101,12 @@ TSchedForm::TimeField TSchedForm::timeField(QWidget* group, const char* edit, co
     auto* arrows = place<QSpinBox>(group, upDown, x + 33, 21, 17, 21);
     arrows->setRange(0, maximum);
     arrows->setFrame(false);
+    arrows->setFocusPolicy(Qt::NoFocus);
+    // Only the arrows show: the edit beside shows the number.
+    QPalette hidden = arrows->palette();
+    for (const auto role : {QPalette::Text, QPalette::HighlightedText, QPalette::Highlight})
+        hidden.setColor(role, Qt::transparent);
+    arrows->setPalette(hidden);
     connect(arrows, &QSpinBox::valueChanged, field,
             [field](int value) { field->setText(QString::number(value)); });
     return {field, arrows};
