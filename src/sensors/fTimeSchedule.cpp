@@ -40,9 +40,10 @@ template <typename W> W* place(QWidget* parent, const char* name, int x, int y, 
     return widget;
 }
 
-// A check box, radio button or label with its caption, wide enough for it in either language.
-template <typename W> W* captioned(QWidget* parent, const char* name, int x, int y, const QString& caption) {
-    auto* widget = place<W>(parent, name, x, y, 98, 19);
+// A check box, radio button or label with its caption; the width holds it in either language.
+template <typename W>
+W* captioned(QWidget* parent, const char* name, int x, int y, const QString& caption, int width = 98) {
+    auto* widget = place<W>(parent, name, x, y, width, 19);
     widget->setText(caption);
     return widget;
 }
@@ -60,10 +61,9 @@ TSchedForm::TSchedForm(Settings& settings, const LocalClock& clock, LanguageDisp
         {QStringLiteral("Segoe UI"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(11);
     setFont(font);
-    rbdaily = captioned<QRadioButton>(this, "rbdaily", 12, 8, QStringLiteral("tägliche Ausführung"));
-    rbmonthly = captioned<QRadioButton>(this, "rbmonthly", 166, 8, QStringLiteral("monatliche Ausführung"));
-    rbdaily->resize(150, 19);
-    rbmonthly->resize(150, 19);
+    rbdaily = captioned<QRadioButton>(this, "rbdaily", 12, 8, QStringLiteral("tägliche Ausführung"), 150);
+    rbmonthly =
+        captioned<QRadioButton>(this, "rbmonthly", 166, 8, QStringLiteral("monatliche Ausführung"), 150);
     setupTimeGroup();
     setupDaysGroup();
     setupButtons();
@@ -130,8 +130,7 @@ void TSchedForm::setupDaysGroup() {
         days_[i] = captioned<QCheckBox>(group, names[i], 12 + 98 * (i % 3), 20 + 22 * (i / 3), captions[i]);
         connect(days_[i], &QCheckBox::toggled, this, &TSchedForm::chk1Click);
     }
-    chkAll = captioned<QCheckBox>(group, "chkAll", 110, 64, QStringLiteral("an allen Tagen"));
-    chkAll->resize(150, 19);
+    chkAll = captioned<QCheckBox>(group, "chkAll", 110, 64, QStringLiteral("an allen Tagen"), 150);
     connect(chkAll, &QCheckBox::toggled, this, &TSchedForm::chkAllClick);
     captioned<QLabel>(group, "Label1", 12, 95, QStringLiteral("Tag des Monats:"));
     cbbmonthday = place<QComboBox>(group, "cbbmonthday", 110, 93, 50, 21);
