@@ -57,7 +57,6 @@ TEST_F(TSchedFormTest, SavingWritesTheEditedSchedule) {
     EXPECT_TRUE(s.Montag && s.Sonntag && !s.Samstag);
 }
 
-// The dialog reloads the settings at every showing: a day checked in a cancelled edit is gone.
 TEST_F(TSchedFormTest, EscapeLeavesTheSettingsAndTheNextShowingUntouched) {
     writeSettings("Stunde=24\r\n");
     open();
