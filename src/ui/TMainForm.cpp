@@ -13,6 +13,7 @@
 #include "dialogs/fCountdown.h"
 #include "platform/DesktopTools.h"
 #include "sensors/NetworkMeter.h"
+#include "sensors/fTimeSchedule.h"
 #include "ui/LinkLabel.h"
 
 #include <QAction>
@@ -53,7 +54,8 @@ TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context),
       translator_(
           createFormTranslator(*this, shippedTranslationTable(QStringLiteral("TMainForm")), DoNotTranslate)),
-      loop_(state_, *this, *this, *translator_) {
+      loop_(state_, *this, *this, *translator_), clock_(context.clock ? *context.clock : systemClock_),
+      schedule_(clock_) {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -74,6 +76,8 @@ TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
     setupTimers();
     setupWatch();
     setupTranslation();
+    schedForm_ = new TSchedForm(
+        settings_, clock_, *context_.dispatcher, [this] { SaveToIni(); }, this);
     centralWidget()->setFixedSize(ClientWidth, ClientHeight);
     applyStartupState();
     setupCountdown();

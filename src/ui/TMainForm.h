@@ -9,6 +9,8 @@
 #include "sensors/IdleTimeInput.h"
 #include "sensors/Watch.h"
 #include "platform/RemoteTarget.h"
+#include "sensors/ScheduleRule.h"
+#include "sensors/SystemClock.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -44,8 +46,10 @@ class PhysicalKeyState;
 class TCountDownForm;
 class SleepInhibitor;
 class LinkLabel;
+class LocalClock;
 class SettingsStore;
 class TOnlineUpdate;
+class TSchedForm;
 
 // What the main window needs from the program around it.
 struct MainFormContext {
@@ -68,6 +72,7 @@ struct MainFormContext {
     // time on a Wayland session. With neither the input condition cannot measure.
     const WatchPlatform* watchPlatform = nullptr;
     IdleTimeSource* idleTime = nullptr;
+    const LocalClock* clock = nullptr;     // the wall clock of the schedule; the system's when not given
 };
 
 // The one window the user works with: the sensors' live values, every threshold and switch of the watch,
@@ -166,6 +171,7 @@ private:
     void Update1Click();
     bool toggleStartItem(bool& setting, QAction* menuItem, QAction* trayItem);
     void openQuickLink(bool (DesktopTools::*open)() const, const char* notFoundKey);
+    void SchedulerButtonClick();
 
     // mouse and keyboard
     void setupWatch();
@@ -216,6 +222,10 @@ private:
     IdleTimeInput idleInput_;
     std::int32_t LastMouseX = 0;
     std::int32_t LastMouseY = 0;
+    SystemClock systemClock_;
+    const LocalClock& clock_;
+    ScheduleRule schedule_;
+    TSchedForm* schedForm_ = nullptr;
     bool loading_ = false;
     bool firstStart_ = false;
     bool askingFirstStart_ = false;

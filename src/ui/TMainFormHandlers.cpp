@@ -10,6 +10,8 @@
 #include "platform/SleepInhibitor.h"
 #include "dialogs/fCountdown.h"
 #include "update/TOnlineUpdate.h"
+#include "sensors/ScheduleDescription.h"
+#include "sensors/fTimeSchedule.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -36,6 +38,7 @@ void TMainForm::CheckBox2Click() {
         tray_->setToolTip(state_.trayHint);
     }
     loop_.setTime();
+    schedule_.restart();
     SaveSettings();
     state_.tickRunning = state_.armed;
     if (state_.armed)
@@ -55,8 +58,10 @@ void TMainForm::ScharfStatus() {
     } else {
         // A watch that has fired runs with period 0; starting it again takes the selector's period, so a
         // changed condition never makes it fire at once.
-        if (!Timer2->isActive())
+        if (!Timer2->isActive()) {
             loop_.setTime();
+            schedule_.restart();
+        }
         Timer2->start();
     }
     state_.tickRunning = Timer2->isActive();
@@ -83,6 +88,7 @@ void TMainForm::ProzCheckBoxClick() {
         ScharfStatus();
     }
     state_.idleSeconds = 0;
+    schedule_.restart();
     EntwederOder();
     startOrStopWatch();
 }
@@ -164,6 +170,7 @@ void TMainForm::DoRestart() {
         return;
     if (settings_.Enabelafterrestart) {
         loop_.setTime();
+        schedule_.restart();
         CheckBox2->setChecked(true);
         checkAction();
         updateInhibitor();
@@ -173,6 +180,18 @@ void TMainForm::DoRestart() {
     } else {
         CheckBox2->setChecked(false);
     }
+}
+
+void TMainForm::SchedulerButtonClick() {
+    schedForm_->exec();
+}
+
+bool TMainForm::scheduleMatches() {
+    return schedule_.ScheduleMatches(settings_);
+}
+
+QString TMainForm::scheduleDescription(const QString& actionShortText) {
+    return ScheduleDescription(settings_, schedForm_->texts(), actionShortText);
 }
 
 void TMainForm::disarm() {
@@ -238,17 +257,13 @@ void TMainForm::Update1Click() {
 
 // The information panel, the command before the action, the process watch and the schedule arrive
 // with their own windows; until then the tick finds them quiet.
+// The information panel, the command before the action and the process watch arrive with their own
+// windows; until then the tick finds them quiet.
 void TMainForm::showProcessStatus() {}
 void TMainForm::refreshSystemInfo() {}
 void TMainForm::runShutdownCommand() {}
 bool TMainForm::processBusy() {
     return false;
-}
-bool TMainForm::scheduleMatches() {
-    return false;
-}
-QString TMainForm::scheduleDescription(const QString& actionShortText) {
-    return actionShortText;
 }
 
 } // namespace vespera

@@ -142,7 +142,7 @@ void TMainForm::setupConditionGroup() {
     scheduler->setText(QStringLiteral("Zeitpunkt(e) einrichten"));
     scheduler->setIcon(QIcon(QStringLiteral(":/pictures/clock.svg")));
     scheduler->setIconSize(QSize(24, 24));
-    scheduler->setEnabled(false);
+    connect(scheduler, &QPushButton::clicked, this, &TMainForm::SchedulerButtonClick);
     ProcCheckBox = checkBox(box, "ProcCheckBox", 8, 286, QStringLiteral("Prozess beendet:"), true);
     auto* process = place<QPushButton>(box, "ProcessBitBtn", 8, 304, 288, 33);
     process->setText(QStringLiteral("Programm / Prozess wählen"));
@@ -152,7 +152,7 @@ void TMainForm::setupConditionGroup() {
     KMCheckBox =
         checkBox(box, "KMCheckBox", 8, 344, QStringLiteral("keine Maus- / Tastaturaktivität:"), true);
     // Nothing measures these conditions yet: they cannot be ticked.
-    for (QCheckBox* unbuilt : {TimeCheckBox, ProcCheckBox})
+    for (QCheckBox* unbuilt : {ProcCheckBox})
         unbuilt->setEnabled(false);
 }
 

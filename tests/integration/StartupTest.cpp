@@ -5,6 +5,7 @@
 #include "ProgramRun.h"
 
 #include <QDir>
+#include <QTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -101,4 +102,19 @@ TEST(Startup, SaveThatFailsAtTheCloseIsWrittenToStandardError) {
     ASSERT_FALSE(waitForWindow(run.process().processId()).isEmpty());
     EXPECT_EQ(run.terminate(), 0);
     EXPECT_TRUE(run.waitForError("vsp-settings.ini", 1s).contains("vsp-settings.ini"));
+}
+
+TEST(Startup, TimeConditionFiresAtItsScheduledSecond) {
+    QTemporaryDir home;
+    ProgramRun run(home.path());
+    const QTime due = QTime::currentTime().addSecs(5);
+    run.writeSettings("armed=1\r\nftime=1\r\nMontag=1\r\nDienstag=1\r\nMittwoch=1\r\nDonnerstag=1\r\n"
+                      "Freitag=1\r\nSamstag=1\r\nSonntag=1\r\n" +
+                      due.toString("'Stunde='H'\r\nMinute='m'\r\nSekunde='s'\r\n'").toLatin1());
+    run.start(Program);
+    const QByteArray said = run.waitForError("dry run: power off", 20s);
+    const int late = QTime(due.hour(), due.minute(), due.second()).msecsTo(QTime::currentTime());
+    EXPECT_TRUE(said.contains("dry run: power off")) << said.toStdString();
+    EXPECT_TRUE(late >= 0 && late < 2000) << late;
+    EXPECT_EQ(run.terminate(), 0);
 }

@@ -1,0 +1,97 @@
+#include "sensors/ScheduleRule.h"
+
+#include "sensors/LocalClock.h"
+
+#include <QTimeZone>
+
+namespace vespera {
+
+namespace {
+
+constexpr qint64 DayMs = 24 * 60 * 60 * 1000;
+constexpr qint64 SecondMs = 1000;
+
+bool weekdayChosen(const Settings& s, int dayOfWeek) {
+    return dayOfWeek >= 1 && dayOfWeek <= 7 && s.*Weekdays[dayOfWeek - 1];
+}
+
+// Only the exact "sub1" is the weekday schedule; "SUB1" is a day of the month.
+bool dayMatches(const Settings& s, QDate day) {
+    if (s.submethod != QLatin1String("sub1"))
+        return day.day() == s.DayofMonth;
+    return weekdayChosen(s, day.dayOfWeek());
+}
+
+// A moment (ms since the epoch) on the clock of `now`'s time zone.
+QDateTime onClock(qint64 at, const QDateTime& now) {
+    if (now.timeSpec() == Qt::TimeZone)
+        return QDateTime::fromMSecsSinceEpoch(at, now.timeZone());
+    return QDateTime::fromMSecsSinceEpoch(at, now.timeSpec(), now.offsetFromUtc());
+}
+
+qint64 offsetMsAt(qint64 at, const QDateTime& now) {
+    return onClock(at, now).offsetFromUtc() * SecondMs;
+}
+
+// The first moment at which the clock shows `time` on `day`: the earlier one when the clock is set back
+// over it, the jump itself when the clock jumps over it.
+qint64 firstShown(QDate day, QTime time, const QDateTime& now) {
+    const qint64 wall = QDateTime(day, time, Qt::UTC).toMSecsSinceEpoch();
+    const qint64 before = offsetMsAt(wall - DayMs, now);
+    const qint64 after = offsetMsAt(wall + DayMs, now);
+    std::optional<qint64> first;
+    for (const qint64 offset : {before, after}) {
+        const qint64 at = wall - offset;
+        if (offsetMsAt(at, now) == offset && (!first || at < *first))
+            first = at;
+    }
+    if (first)
+        return *first;
+    qint64 low = wall - after;   // still on the offset before the jump
+    qint64 high = wall - before; // already on the offset after it
+    while (high - low > 1) {
+        const qint64 middle = low + (high - low) / 2;
+        (offsetMsAt(middle, now) == before ? low : high) = middle;
+    }
+    return high;
+}
+
+} // namespace
+
+ScheduleRule::ScheduleRule(const LocalClock& clock) : clock_(clock) {}
+
+void ScheduleRule::restart() {
+    previousTick_.reset();
+}
+
+// The earliest moment this tick answers for: just after the previous tick. Without a previous tick, after
+// a pause longer than a slipping timer explains, or when the clock went back, only the second the clock
+// stands in.
+qint64 ScheduleRule::windowStart(qint64 now) const {
+    if (!previousTick_ || *previousTick_ > now || now - *previousTick_ > CatchUpMs)
+        return now;
+    return *previousTick_ + 1;
+}
+
+bool ScheduleRule::ScheduleMatches(const Settings& schedule) {
+    const QDateTime now = clock_.now();
+    const qint64 at = now.toMSecsSinceEpoch();
+    const qint64 from = windowStart(at);
+    previousTick_ = at;
+    const QTime time(schedule.Stunde, schedule.Minute, schedule.Sekunde);
+    if (!time.isValid())
+        return false;
+    for (QDate day = onClock(from, now).date(); day <= now.date(); day = day.addDays(1)) {
+        if (!dayMatches(schedule, day))
+            continue;
+        const qint64 moment = firstShown(day, time, now);
+        const std::pair scheduled{day, time};
+        if (moment <= at && moment + SecondMs > from && fired_ != scheduled) {
+            fired_ = scheduled;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace vespera
