@@ -13,6 +13,7 @@
 #include "platform/IPHelper.h"
 #include "platform/InstanceLock.h"
 #include "platform/PhysicalKeyState.h"
+#include "platform/Launcher.h"
 #include "platform/PowerSystem.h"
 #include "platform/ProcessEnd.h"
 #include "platform/ResumeWatcher.h"
@@ -114,6 +115,8 @@ int runApplication(int argc, char* argv[]) {
     context.inhibitor = power.inhibitor.get();
     const DesktopTools desktopTools;
     context.desktopTools = &desktopTools;
+    const std::unique_ptr<Launcher> launcher = createLauncher();
+    context.launcher = launcher.get();
     context.store = &store;
     context.dispatcher = &host.dispatcher();
     context.messageBoxes = &host.messageBoxes();

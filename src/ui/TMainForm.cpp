@@ -73,6 +73,7 @@ TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
     setupTray();
     setupTimers();
     setupTranslation();
+    setupExpertDialogs();
     centralWidget()->setFixedSize(ClientWidth, ClientHeight);
     applyStartupState();
     setupCountdown();

@@ -34,6 +34,7 @@ class LanguageMenu;
 class StandardMessageBox;
 class CpuLoadSampling;
 class DesktopTools;
+class Launcher;
 class NetworkMeter;
 class PowerActions;
 class PhysicalKeyState;
@@ -42,6 +43,8 @@ class SleepInhibitor;
 class LinkLabel;
 class SettingsStore;
 class TOnlineUpdate;
+class TCommandForm;
+class TCustomTimeForm;
 
 // What the main window needs from the program around it.
 struct MainFormContext {
@@ -60,6 +63,7 @@ struct MainFormContext {
     PhysicalKeyState* keys = nullptr; // Esc for the countdown, whichever window has the focus
     TOnlineUpdate* onlineUpdate = nullptr; // absent: the "Update" item stays disabled
     QString updateAddress;                 // the update folder on the maker's server
+    Launcher* launcher = nullptr; // the user's command before the action
 };
 
 // The one window the user works with: the sensors' live values, every threshold and switch of the watch,
@@ -152,6 +156,9 @@ private:
     void Update1Click();
     bool toggleStartItem(bool& setting, QAction* menuItem, QAction* trayItem);
     void openQuickLink(bool (DesktopTools::*open)() const, const char* notFoundKey);
+    void setupExpertDialogs();
+    void Kommando1Click();
+    void Shutdownzeitraum1Click();
 
     // LoopHost
     void disarm() override;
@@ -188,6 +195,7 @@ private:
     bool armedAtSleep_ = false;
     static constexpr int ActionCheckTicks = 30;
     int ticksSinceActionCheck_ = 0;
+    bool waitingForCommand_ = false;
 
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* Enabelafterrestartchk1 = nullptr;
@@ -234,6 +242,8 @@ private:
     QTimer* Timer3 = nullptr;
     QTimer* Timer4 = nullptr;
     std::unique_ptr<TCountDownForm> countdown_;
+    TCommandForm* commandForm_ = nullptr;
+    TCustomTimeForm* customTimeForm_ = nullptr;
 };
 
 } // namespace vespera
