@@ -43,6 +43,7 @@ TCustomTimeForm::TCustomTimeForm(int& customSeconds, LanguageDispatcher& dispatc
     connect(Edit1, &QLineEdit::returnPressed, this, &TCustomTimeForm::Edit1Return);
     connect(confirm, &QPushButton::clicked, this, &TCustomTimeForm::Button1Click);
     translator_ = createFormTranslator(*this, shippedTranslationTable(QStringLiteral("TCustomTimeForm")));
+    translator_->translateForm(); // the information text is the table's German
     dispatcher.link(*translator_);
 }
 
