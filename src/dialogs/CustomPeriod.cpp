@@ -13,10 +13,10 @@ std::optional<int> customPeriodOfText(QStringView text) {
     qint64 value = 0;
     for (const QChar c : text) {
         value = value * 10 + (c.unicode() - u'0');
-        if (value > CustomPeriodMaximum)
-            return CustomPeriodMaximum;
+        if (value > CustomSecondsMaximum)
+            return CustomSecondsMaximum;
     }
-    return std::max(static_cast<int>(value), CustomPeriodMinimum);
+    return std::max(static_cast<int>(value), CustomSecondsMinimum);
 }
 
 } // namespace vespera

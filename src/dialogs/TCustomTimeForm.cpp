@@ -27,7 +27,7 @@ TCustomTimeForm::TCustomTimeForm(int& customSeconds, LanguageDispatcher& dispatc
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     TrackBar1 = placeDialogChild<QSlider>(this, "TrackBar1", QRect(0, 174, 398, 30));
     TrackBar1->setOrientation(Qt::Horizontal);
-    TrackBar1->setRange(CustomPeriodMinimum, CustomPeriodMaximum);
+    TrackBar1->setRange(CustomSecondsMinimum, CustomSecondsMaximum);
     TrackBar1->setSingleStep(1);
     TrackBar1->setPageStep(1);
     TrackBar1->setTickPosition(QSlider::TicksBelow);
@@ -84,7 +84,7 @@ void TCustomTimeForm::Button1Click() {
 // A field that holds no plain digit string gives 60.
 void TCustomTimeForm::takeFieldOrFallback() {
     const std::optional<int> seconds = customPeriodOfText(Edit1->text());
-    TrackBar1->setValue(seconds.value_or(CustomPeriodFallback));
+    TrackBar1->setValue(seconds.value_or(CustomSecondsFallback));
     Edit1->setText(QString::number(TrackBar1->value()));
 }
 
