@@ -57,6 +57,7 @@ void TMainForm::runShutdownCommand() {
     const bool started =
         context_.launcher->ExecuteAndWait(command->directory, command->file, command->arguments);
     waitingForCommand_ = false;
+    syncFromState();
     if (!started)
         context_.messageBoxes->show(this, QMessageBox::Critical,
                                     QStringLiteral("Error starting \"%1\"").arg(command->file));
