@@ -60,10 +60,10 @@ struct MainFormContext {
     const DesktopTools* desktopTools = nullptr;
     LanguageDispatcher* dispatcher = nullptr; // the program's active language
     StandardMessageBox* messageBoxes = nullptr;
-    PhysicalKeyState* keys = nullptr; // Esc for the countdown, whichever window has the focus
+    PhysicalKeyState* keys = nullptr;      // Esc for the countdown, whichever window has the focus
     TOnlineUpdate* onlineUpdate = nullptr; // absent: the "Update" item stays disabled
     QString updateAddress;                 // the update folder on the maker's server
-    Launcher* launcher = nullptr; // the user's command before the action
+    Launcher* launcher = nullptr;          // the user's command before the action
 };
 
 // The one window the user works with: the sensors' live values, every threshold and switch of the watch,
