@@ -15,6 +15,7 @@
 #include "platform/IdleTimeSource.h"
 #include "platform/InstanceLock.h"
 #include "platform/PhysicalKeyState.h"
+#include "platform/Launcher.h"
 #include "platform/PowerSystem.h"
 #include "platform/ProcessEnd.h"
 #include "platform/RemoteControl.h"
@@ -175,6 +176,8 @@ int runApplication(int argc, char* argv[]) {
     context.inhibitor = power.inhibitor.get();
     const DesktopTools desktopTools;
     context.desktopTools = &desktopTools;
+    const std::unique_ptr<Launcher> launcher = createLauncher();
+    context.launcher = launcher.get();
     context.store = &store;
     context.dispatcher = &host.dispatcher();
     context.messageBoxes = &host.messageBoxes();

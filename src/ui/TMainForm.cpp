@@ -78,6 +78,7 @@ TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
     setupTranslation();
     schedForm_ = new TSchedForm(
         settings_, clock_, *context_.dispatcher, [this] { SaveToIni(); }, this);
+    setupExpertDialogs();
     centralWidget()->setFixedSize(ClientWidth, ClientHeight);
     applyStartupState();
     setupCountdown();

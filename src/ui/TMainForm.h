@@ -40,6 +40,7 @@ class LanguageMenu;
 class StandardMessageBox;
 class CpuLoadSampling;
 class DesktopTools;
+class Launcher;
 class NetworkMeter;
 class PowerActions;
 class PhysicalKeyState;
@@ -50,6 +51,8 @@ class LocalClock;
 class SettingsStore;
 class TOnlineUpdate;
 class TSchedForm;
+class TCommandForm;
+class TCustomTimeForm;
 
 // What the main window needs from the program around it.
 struct MainFormContext {
@@ -73,6 +76,7 @@ struct MainFormContext {
     const WatchPlatform* watchPlatform = nullptr;
     IdleTimeSource* idleTime = nullptr;
     const LocalClock* clock = nullptr;     // the wall clock of the schedule; the system's when not given
+    Launcher* launcher = nullptr;          // the user's command before the action
 };
 
 // The one window the user works with: the sensors' live values, every threshold and switch of the watch,
@@ -182,6 +186,9 @@ private:
     void Watch1MouseMove(ShiftState shift, int X, int Y);
     void readIdleTime();
     QString inputUnmeasuredReason();
+    void setupExpertDialogs();
+    void Kommando1Click();
+    void Shutdownzeitraum1Click();
 
     // LoopHost
     void disarm() override;
@@ -232,6 +239,7 @@ private:
     bool armedAtSleep_ = false;
     static constexpr int ActionCheckTicks = 30;
     int ticksSinceActionCheck_ = 0;
+    bool waitingForCommand_ = false;
 
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* Enabelafterrestartchk1 = nullptr;
@@ -278,6 +286,8 @@ private:
     QTimer* Timer3 = nullptr;
     QTimer* Timer4 = nullptr;
     std::unique_ptr<TCountDownForm> countdown_;
+    TCommandForm* commandForm_ = nullptr;
+    TCustomTimeForm* customTimeForm_ = nullptr;
 };
 
 } // namespace vespera

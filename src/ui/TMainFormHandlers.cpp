@@ -140,6 +140,8 @@ void TMainForm::TrackBar2Change() {
 }
 
 void TMainForm::Timer2Timer() {
+    if (waitingForCommand_)
+        return;
     if (++ticksSinceActionCheck_ >= ActionCheckTicks) {
         ticksSinceActionCheck_ = 0;
         checkAction();
@@ -255,13 +257,10 @@ void TMainForm::Update1Click() {
     context_.onlineUpdate->check(true);
 }
 
-// The information panel, the command before the action, the process watch and the schedule arrive
-// with their own windows; until then the tick finds them quiet.
-// The information panel, the command before the action and the process watch arrive with their own
-// windows; until then the tick finds them quiet.
+// The information panel and the process watch arrive with their own windows; until then the tick finds
+// them quiet.
 void TMainForm::showProcessStatus() {}
 void TMainForm::refreshSystemInfo() {}
-void TMainForm::runShutdownCommand() {}
 bool TMainForm::processBusy() {
     return false;
 }

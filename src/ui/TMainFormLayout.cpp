@@ -247,10 +247,8 @@ void TMainForm::setupMenus() {
     dampingAction_ =
         addMenuItem(expert, "ProzDaempfung1", QStringLiteral("Prozessormethode: Dämpfung der Sensitivität"));
     commandAction_ = addMenuItem(expert, "Kommando1", QStringLiteral("Kommando vor dem Shutdown ausführen"));
-    commandAction_->setEnabled(false);
     addMenuItem(expert, "Shutdownzeitraum1",
-                QStringLiteral("Benutzerdefinierten Shutdownzeitraum einstellen"))
-        ->setEnabled(false);
+                QStringLiteral("Benutzerdefinierten Shutdownzeitraum einstellen"));
     keepAwakeAction_ =
         addMenuItem(expert, "WachHalten1", QStringLiteral("PC wach halten, solange aktiviert"));
     setupAboutMenu();
@@ -260,8 +258,8 @@ void TMainForm::setupMenus() {
         a->setCheckable(true);
 }
 
-// Help and about arrive with their windows; until then their items are there but disabled, as are the
-// wizard and the user-defined period above.
+// Help and about arrive with their windows; until then their items are there but disabled, as is the
+// wizard above.
 void TMainForm::setupAboutMenu() {
     QMenu* about = addMainMenu("Ueber1", QStringLiteral("Über"));
     helpAction_ = addMenuItem(about, "Hilfe1", QStringLiteral("Hilfe"));

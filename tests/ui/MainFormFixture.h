@@ -12,6 +12,7 @@
 #include "platform/DesktopTools.h"
 #include "platform/IPHelper.h"
 #include "platform/PhysicalKeyState.h"
+#include "platform/Launcher.h"
 #include "sensors/CpuLoadSampling.h"
 #include "sensors/CpuSampler.h"
 #include "sensors/NetworkMeter.h"
@@ -56,6 +57,7 @@ protected:
     DesktopTools desktopTools{toolEnvironment(toolFolder)};
     ScriptedKeys keys;
     PhysicalKeyState* keyState = &keys; // a test may read the real keyboard instead
+    std::unique_ptr<Launcher> launcher = createLauncher();
     std::unique_ptr<TMainForm> form;
     // The online update the window is given, if any, and its update folder address.
     TOnlineUpdate* onlineUpdate = nullptr;
@@ -88,6 +90,7 @@ protected:
         context.networkMeter = &networkMeter;
         context.power = actions ? actions : &power;
         context.desktopTools = &desktopTools;
+        context.launcher = launcher.get();
         context.programFile = "/opt/my apps/vespera";
         context.dispatcher = &host.dispatcher();
         context.messageBoxes = &host.messageBoxes();
