@@ -73,6 +73,7 @@ TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
     setupTray();
     setupTimers();
     setupTranslation();
+    setupProcessWatch();
     centralWidget()->setFixedSize(ClientWidth, ClientHeight);
     applyStartupState();
     setupCountdown();
@@ -111,6 +112,7 @@ void TMainForm::applyStartupState() {
     EntwederOder();
     ComboBox1->setCurrentIndex(state_.periodIndex);
     EntwederOder();
+    watchProcess();
     adjustSize();
     setFixedSize(sizeHint());
     if (const QScreen* screen = QGuiApplication::primaryScreen())

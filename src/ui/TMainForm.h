@@ -35,6 +35,11 @@ class StandardMessageBox;
 class CpuLoadSampling;
 class DesktopTools;
 class NetworkMeter;
+class ProcessCondition;
+class ProcessSource;
+class TProcessManager;
+class TTaskSelectForm;
+class WindowSource;
 class PowerActions;
 class PhysicalKeyState;
 class TCountDownForm;
@@ -60,6 +65,10 @@ struct MainFormContext {
     PhysicalKeyState* keys = nullptr; // Esc for the countdown, whichever window has the focus
     TOnlineUpdate* onlineUpdate = nullptr; // absent: the "Update" item stays disabled
     QString updateAddress;                 // the update folder on the maker's server
+    // The process watch; without these the process condition cannot be switched on.
+    TProcessManager* processManager = nullptr;
+    ProcessSource* processes = nullptr;
+    WindowSource* windows = nullptr;
 };
 
 // The one window the user works with: the sensors' live values, every threshold and switch of the watch,
@@ -152,6 +161,10 @@ private:
     void Update1Click();
     bool toggleStartItem(bool& setting, QAction* menuItem, QAction* trayItem);
     void openQuickLink(bool (DesktopTools::*open)() const, const char* notFoundKey);
+    void setupProcessWatch();
+    void ProcessBitBtnClick();
+    void watchProcess();
+    QString processReason() const;
 
     // LoopHost
     void disarm() override;
@@ -188,6 +201,8 @@ private:
     bool armedAtSleep_ = false;
     static constexpr int ActionCheckTicks = 30;
     int ticksSinceActionCheck_ = 0;
+    std::unique_ptr<ProcessCondition> processCondition_;
+    TTaskSelectForm* taskSelect_ = nullptr;
 
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* Enabelafterrestartchk1 = nullptr;
@@ -208,6 +223,7 @@ private:
     QProgressBar* ProgressBar2_new = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button4 = nullptr;
+    QPushButton* ProcessBitBtn = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* StatusLine = nullptr;
     QLabel* SysInfo1lbl = nullptr;

@@ -83,6 +83,7 @@ void TMainForm::ProzCheckBoxClick() {
         ScharfStatus();
     }
     state_.idleSeconds = 0;
+    watchProcess();
     EntwederOder();
 }
 
@@ -234,14 +235,10 @@ void TMainForm::Update1Click() {
     context_.onlineUpdate->check(true);
 }
 
-// The information panel, the command before the action, the process watch and the schedule arrive
-// with their own windows; until then the tick finds them quiet.
-void TMainForm::showProcessStatus() {}
+// The information panel, the command before the action and the schedule arrive with their own
+// windows; until then the tick finds them quiet.
 void TMainForm::refreshSystemInfo() {}
 void TMainForm::runShutdownCommand() {}
-bool TMainForm::processBusy() {
-    return false;
-}
 bool TMainForm::scheduleMatches() {
     return false;
 }
