@@ -13,6 +13,7 @@
 #include "dialogs/fCountdown.h"
 #include "platform/DesktopTools.h"
 #include "sensors/NetworkMeter.h"
+#include "sensors/ProcessCondition.h"
 #include "ui/LinkLabel.h"
 
 #include <QAction>

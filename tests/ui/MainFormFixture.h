@@ -12,9 +12,12 @@
 #include "platform/DesktopTools.h"
 #include "platform/IPHelper.h"
 #include "platform/PhysicalKeyState.h"
+#include "platform/ProcessSource.h"
+#include "platform/WindowSource.h"
 #include "sensors/CpuLoadSampling.h"
 #include "sensors/CpuSampler.h"
 #include "sensors/NetworkMeter.h"
+#include "sensors/ProcessManager.h"
 #include "ui/TMainForm.h"
 #include "ui/TSplashScreen.h"
 
@@ -56,6 +59,9 @@ protected:
     DesktopTools desktopTools{toolEnvironment(toolFolder)};
     ScriptedKeys keys;
     PhysicalKeyState* keyState = &keys; // a test may read the real keyboard instead
+    std::unique_ptr<ProcessSource> processes = createProcessSource();
+    TProcessManager processManager{*processes};
+    std::unique_ptr<WindowSource> windows = createWindowSource();
     std::unique_ptr<TMainForm> form;
     // The online update the window is given, if any, and its update folder address.
     TOnlineUpdate* onlineUpdate = nullptr;
@@ -92,6 +98,9 @@ protected:
         context.keys = keyState;
         context.onlineUpdate = onlineUpdate;
         context.updateAddress = updateAddress;
+        context.processManager = &processManager;
+        context.processes = processes.get();
+        context.windows = windows.get();
         form = std::make_unique<TMainForm>(context);
     }
 
