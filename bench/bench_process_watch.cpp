@@ -27,7 +27,7 @@ struct Texts : TextSource {
 };
 
 // A process tree of `count` processes below a temporary folder, made once per size.
-const QString& fixtureTree(int count) {
+QString fixtureTree(int count) {
     static std::map<int, std::unique_ptr<QTemporaryDir>> trees;
     auto& tree = trees[count];
     if (!tree) {

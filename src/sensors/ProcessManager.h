@@ -19,17 +19,19 @@ namespace vespera {
 // tell something: a process seen for the first time (its program path is read once, then), one seen
 // less than two readings ago (a fresh child usually starts its own program within that time), every
 // process whose name can match a consumer's program (each sample), and the others in turn, each at
-// least every RecheckSamples samples, so that a process that starts another program is noticed within
-// a few seconds. A changed name or start time marks a process that runs another program: its path is
-// read again and its times start over. A full reading (verifyAll) reads every process at once; the
-// process condition asks for it before the count may run out.
+// least every RecheckSamples samples (one second each), so that a process that starts another program
+// is noticed within a period of the watch. A changed name or start time marks a process that runs
+// another program: its path is read again and its times start over. The system's short name alone is
+// no safe filter for the path (it is cut to 15 characters, names a script rather than its interpreter
+// and a process may change it), hence the one path reading per new process. A full reading (verifyAll) reads
+// every process at once; the process condition asks for it before the count may run out.
 //
 // History stays with the process id for as long as the process lives. Times are only taken as an
 // interval when at least MinIntervalMs lie between two readings, so an early extra reading never turns
 // a busy program into a quiet one through a too short interval.
 class TProcessManager {
 public:
-    static constexpr int RecheckSamples = 5;
+    static constexpr int RecheckSamples = 8;
     static constexpr std::uint32_t MinIntervalMs = 750;
 
     explicit TProcessManager(ProcessSource& source, int intervalMs = 1000);

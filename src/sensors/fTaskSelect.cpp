@@ -76,6 +76,7 @@ TTaskSelectForm::TTaskSelectForm(const TaskSelectContext& context, QWidget* pare
     connect(Timer1, &QTimer::timeout, this, &TTaskSelectForm::Timer1Timer);
     setFixedSize(ClientWidth, ClientHeight);
     translator_ = createFormTranslator(*this, shippedTranslationTable(QStringLiteral("TTaskSelectForm")));
+    translator_->translateForm(); // the table's German texts, with this system's file filter
     if (context_.dispatcher)
         context_.dispatcher->link(*translator_);
 }

@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
@@ -98,8 +99,11 @@ TEST_F(TaskSelectFormTest, ProgramListDropsDuplicatesSelectsTheSecondEntryAndSki
     EXPECT_EQ(entries(), QStringList({"/opt/Viewer/viewer", "/usr/bin/editor"}));
     pick(0);
     EXPECT_EQ(child<QLineEdit>("SelectedProcessEdit")->text(), "/opt/Viewer/viewer");
+    EXPECT_EQ(form.openDialog().filter(), "Programme/Prozesse|*"); // programs here have no extension
+    form.openDialog().setNextAnswer("/home/u/job");
+    child<QPushButton>("Openbtn")->click();
     form.accept();
-    EXPECT_EQ(form.process(), "/opt/Viewer/viewer");
+    EXPECT_EQ(form.process(), "/home/u/job");
 }
 
 TEST_F(TaskSelectFormTest, PercentFieldTakesOneToHundredOnly) {
