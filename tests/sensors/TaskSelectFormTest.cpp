@@ -6,6 +6,7 @@
 #include "platform/WindowSource.h"
 #include "sensors/ProcessManager.h"
 #include "sensors/fTaskSelect.h"
+#include "ui/FileOpenDialog.h"
 #include "ui/TSplashScreen.h"
 
 #include <QComboBox>
