@@ -6,7 +6,9 @@
 #include "sensors/ProcessLoad.h"
 #include "sensors/ProcessManager.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 
 using namespace vespera;
@@ -30,8 +32,12 @@ struct Child {
 } // namespace
 
 TEST(RealProcessesTest, BusyChildWorksIdleChildDoesNotAndAnEndedChildIsGone) {
-    const QString busyPath = QStringLiteral("/usr/bin/yes");
-    const QString idlePath = QStringLiteral("/usr/bin/sleep");
+    // Copies under names no other process has, so that tests running beside this one do not count.
+    const QTemporaryDir folder;
+    const QString busyPath = folder.path() + QStringLiteral("/busy-child");
+    const QString idlePath = folder.path() + QStringLiteral("/idle-child");
+    ASSERT_TRUE(QFile::copy(QStringLiteral("/usr/bin/yes"), busyPath));
+    ASSERT_TRUE(QFile::copy(QStringLiteral("/usr/bin/sleep"), idlePath));
     auto busy = std::make_unique<Child>(busyPath);
     const Child idle(idlePath, {QStringLiteral("60")});
     const std::unique_ptr<ProcessSource> source = createProcessSource();
