@@ -184,6 +184,7 @@ private:
     // LoopSensors
     QString unmeasuredReason(StateCondition condition) override;
     bool processBusy() override;
+    QString processDescription() override;
     bool scheduleMatches() override;
     QString scheduleDescription(const QString& actionShortText) override;
 

@@ -5,6 +5,8 @@
 #include "l10n/DisplayText.h"
 #include "l10n/FormTranslator.h"
 #include "sensors/ProcessCondition.h"
+#include "sensors/ProcessLoad.h"
+#include "sensors/ProcessNames.h"
 #include "sensors/fTaskSelect.h"
 
 #include <QCheckBox>
@@ -56,6 +58,17 @@ bool TMainForm::processBusy() {
         return true;
     const bool finalCheck = state_.periodSeconds - state_.idleSeconds <= 0;
     return processCondition_->busy(settings_.process, settings_.processpercent, finalCheck);
+}
+
+// "render, 45 % über 1 %"; a program not yet measured over a full interval shows its name only.
+QString TMainForm::processDescription() {
+    const QString name = fileNamePart(settings_.process);
+    if (!context_.processManager)
+        return name;
+    const int share = GetProcessLoad(*context_.processManager, settings_.process);
+    if (share < settings_.processpercent)
+        return name;
+    return name + QStringLiteral(", ") + text("IDS_995").arg(share).arg(settings_.processpercent);
 }
 
 QString TMainForm::processReason() const {
