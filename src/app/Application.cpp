@@ -19,15 +19,18 @@
 #include "platform/PowerSystem.h"
 #include "platform/ProcessEnd.h"
 #include "platform/RemoteControl.h"
+#include "platform/ProcessSource.h"
 #include "platform/ResumeWatcher.h"
 #include "platform/TerminationSignals.h"
 #include "platform/UserFolders.h"
 #include "platform/UserRights.h"
 #include "platform/WatchReceiver.h"
+#include "platform/WindowSource.h"
 #include "ui/TMainForm.h"
 #include "sensors/CpuLoadSampling.h"
 #include "sensors/CpuSampler.h"
 #include "sensors/NetworkMeter.h"
+#include "sensors/ProcessManager.h"
 #include "ui/TSplashScreen.h"
 #include "update/TOnlineUpdate.h"
 
@@ -166,6 +169,12 @@ int runApplication(int argc, char* argv[]) {
     const std::unique_ptr<IPHelper> interfaces = createIPHelper();
     NetworkMeter networkMeter(*interfaces);
     context.networkMeter = &networkMeter;
+    const std::unique_ptr<ProcessSource> processes = createProcessSource();
+    TProcessManager processManager(*processes);
+    const std::unique_ptr<WindowSource> windows = createWindowSource();
+    context.processManager = &processManager;
+    context.processes = processes.get();
+    context.windows = windows.get();
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     PowerSystem power = openPowerSystem(environment);
     // With VESPERA_DRY_RUN=1 nothing is performed: each action is written to standard error instead.

@@ -14,6 +14,7 @@
 #include "platform/DesktopTools.h"
 #include "sensors/NetworkMeter.h"
 #include "sensors/fTimeSchedule.h"
+#include "sensors/ProcessCondition.h"
 #include "ui/LinkLabel.h"
 
 #include <QAction>
@@ -79,6 +80,7 @@ TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
     schedForm_ = new TSchedForm(
         settings_, clock_, *context_.dispatcher, [this] { SaveToIni(); }, this);
     setupExpertDialogs();
+    setupProcessWatch();
     centralWidget()->setFixedSize(ClientWidth, ClientHeight);
     applyStartupState();
     setupCountdown();
@@ -117,6 +119,7 @@ void TMainForm::applyStartupState() {
     EntwederOder();
     ComboBox1->setCurrentIndex(state_.periodIndex);
     EntwederOder();
+    watchProcess();
     adjustSize();
     setFixedSize(sizeHint());
     if (const QScreen* screen = QGuiApplication::primaryScreen())

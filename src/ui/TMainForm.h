@@ -42,6 +42,11 @@ class CpuLoadSampling;
 class DesktopTools;
 class Launcher;
 class NetworkMeter;
+class ProcessCondition;
+class ProcessSource;
+class TProcessManager;
+class TTaskSelectForm;
+class WindowSource;
 class PowerActions;
 class PhysicalKeyState;
 class TCountDownForm;
@@ -77,6 +82,10 @@ struct MainFormContext {
     IdleTimeSource* idleTime = nullptr;
     const LocalClock* clock = nullptr;     // the wall clock of the schedule; the system's when not given
     Launcher* launcher = nullptr;          // the user's command before the action
+    // The process watch; without these the process condition cannot be switched on.
+    TProcessManager* processManager = nullptr;
+    ProcessSource* processes = nullptr;
+    WindowSource* windows = nullptr;
 };
 
 // The one window the user works with: the sensors' live values, every threshold and switch of the watch,
@@ -189,6 +198,10 @@ private:
     void setupExpertDialogs();
     void Kommando1Click();
     void Shutdownzeitraum1Click();
+    void setupProcessWatch();
+    void ProcessBitBtnClick();
+    void watchProcess();
+    QString processReason() const;
 
     // LoopHost
     void disarm() override;
@@ -208,6 +221,7 @@ private:
     // LoopSensors
     QString unmeasuredReason(StateCondition condition) override;
     bool processBusy() override;
+    QString processDescription() override;
     bool scheduleMatches() override;
     QString scheduleDescription(const QString& actionShortText) override;
 
@@ -240,6 +254,8 @@ private:
     static constexpr int ActionCheckTicks = 30;
     int ticksSinceActionCheck_ = 0;
     bool waitingForCommand_ = false;
+    std::unique_ptr<ProcessCondition> processCondition_;
+    TTaskSelectForm* taskSelect_ = nullptr;
 
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* Enabelafterrestartchk1 = nullptr;
@@ -260,6 +276,7 @@ private:
     QProgressBar* ProgressBar2_new = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button4 = nullptr;
+    QPushButton* ProcessBitBtn = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* StatusLine = nullptr;
     QLabel* SysInfo1lbl = nullptr;

@@ -89,6 +89,7 @@ void TMainForm::ProzCheckBoxClick() {
     }
     state_.idleSeconds = 0;
     schedule_.restart();
+    watchProcess();
     EntwederOder();
     startOrStopWatch();
 }
@@ -257,12 +258,7 @@ void TMainForm::Update1Click() {
     context_.onlineUpdate->check(true);
 }
 
-// The information panel and the process watch arrive with their own windows; until then the tick finds
-// them quiet.
-void TMainForm::showProcessStatus() {}
+// The information panel arrives with its own window; until then the tick finds it quiet.
 void TMainForm::refreshSystemInfo() {}
-bool TMainForm::processBusy() {
-    return false;
-}
 
 } // namespace vespera

@@ -144,16 +144,12 @@ void TMainForm::setupConditionGroup() {
     scheduler->setIconSize(QSize(24, 24));
     connect(scheduler, &QPushButton::clicked, this, &TMainForm::SchedulerButtonClick);
     ProcCheckBox = checkBox(box, "ProcCheckBox", 8, 286, QStringLiteral("Prozess beendet:"), true);
-    auto* process = place<QPushButton>(box, "ProcessBitBtn", 8, 304, 288, 33);
-    process->setText(QStringLiteral("Programm / Prozess wählen"));
-    process->setIcon(QIcon(QStringLiteral(":/pictures/program.svg")));
-    process->setIconSize(QSize(24, 24));
-    process->setEnabled(false);
+    ProcessBitBtn = place<QPushButton>(box, "ProcessBitBtn", 8, 304, 288, 33);
+    ProcessBitBtn->setText(QStringLiteral("Programm / Prozess wählen"));
+    ProcessBitBtn->setIcon(QIcon(QStringLiteral(":/pictures/program.svg")));
+    ProcessBitBtn->setIconSize(QSize(24, 24));
     KMCheckBox =
         checkBox(box, "KMCheckBox", 8, 344, QStringLiteral("keine Maus- / Tastaturaktivität:"), true);
-    // Nothing measures these conditions yet: they cannot be ticked.
-    for (QCheckBox* unbuilt : {ProcCheckBox})
-        unbuilt->setEnabled(false);
 }
 
 void TMainForm::setupProcessorControls(QGroupBox* box) {

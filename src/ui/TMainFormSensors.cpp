@@ -76,7 +76,7 @@ QString TMainForm::unmeasuredReason(StateCondition condition) {
     case StateCondition::Network:
         return context_.networkMeter->measuring() ? QString() : text("IDS_904");
     case StateCondition::Process:
-        return text("IDS_905");
+        return processReason();
     case StateCondition::Input:
         return inputUnmeasuredReason();
     }

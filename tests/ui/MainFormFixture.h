@@ -13,9 +13,12 @@
 #include "platform/IPHelper.h"
 #include "platform/PhysicalKeyState.h"
 #include "platform/Launcher.h"
+#include "platform/ProcessSource.h"
+#include "platform/WindowSource.h"
 #include "sensors/CpuLoadSampling.h"
 #include "sensors/CpuSampler.h"
 #include "sensors/NetworkMeter.h"
+#include "sensors/ProcessManager.h"
 #include "ui/TMainForm.h"
 #include "ui/TSplashScreen.h"
 
@@ -58,6 +61,9 @@ protected:
     ScriptedKeys keys;
     PhysicalKeyState* keyState = &keys; // a test may read the real keyboard instead
     std::unique_ptr<Launcher> launcher = createLauncher();
+    std::unique_ptr<ProcessSource> processes = createProcessSource();
+    TProcessManager processManager{*processes};
+    std::unique_ptr<WindowSource> windows = createWindowSource();
     std::unique_ptr<TMainForm> form;
     // The online update the window is given, if any, and its update folder address.
     TOnlineUpdate* onlineUpdate = nullptr;
@@ -99,6 +105,9 @@ protected:
         context.updateAddress = updateAddress;
         context.watchPlatform = watchPlatform;
         context.idleTime = idleTime;
+        context.processManager = &processManager;
+        context.processes = processes.get();
+        context.windows = windows.get();
         form = std::make_unique<TMainForm>(context);
     }
 

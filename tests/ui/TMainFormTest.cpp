@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QThread>
@@ -125,6 +126,19 @@ TEST_F(TMainFormTest, LoadedFlagsReachTheWatchState) {
     EXPECT_EQ(state.conditions, (Conditions{true, false, false, false, false}));
     EXPECT_FALSE(state.fullScreenCountdown);
     EXPECT_EQ(state.periodSeconds, 60);
+}
+
+// The test program watches itself: it runs, and it has not been measured over a full interval yet.
+TEST_F(TMainFormTest, ArmedProcessConditionShowsItsProgramAndWaitsWhileItRuns) {
+    const QByteArray self = QFileInfo("/proc/self/exe").symLinkTarget().toUtf8();
+    writeSettings("armed=1\r\nFprocess=1\r\nprocesspercent=1\r\ntime=10\r\nprocess=" + self + "\r\n");
+    open();
+    form->show();
+    EXPECT_TRUE(child<QCheckBox>("ProcCheckBox")->isEnabled());
+    QMetaObject::invokeMethod(child<QTimer>("Timer2"), "timeout", Qt::DirectConnection);
+    EXPECT_TRUE(
+        child<QLabel>("SysInfo1lbl")->text().startsWith("\u00DCberwachter Prozess: test_main_form\n"));
+    EXPECT_EQ(form->watchState().idleSeconds, 0);
 }
 
 TEST_F(TMainFormTest, ResumeRearmsOrDisarmsByTheRestartFlag) {

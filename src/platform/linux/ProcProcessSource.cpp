@@ -1,0 +1,152 @@
+#include "platform/linux/ProcProcessSource.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <climits>
+#include <string_view>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <time.h>
+#include <unistd.h>
+
+namespace vespera {
+
+namespace {
+
+constexpr std::uint64_t UnitsPerSecond = 10'000'000; // 100-ns units
+
+std::uint32_t monotonicMilliseconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    const auto ms =
+        static_cast<std::uint64_t>(now.tv_sec) * 1000 + static_cast<std::uint64_t>(now.tv_nsec) / 1'000'000;
+    return static_cast<std::uint32_t>(ms);
+}
+
+bool parseId(const char* name, std::uint32_t& id) {
+    const char* end = name + std::char_traits<char>::length(name);
+    const auto [stop, error] = std::from_chars(name, end, id);
+    return error == std::errc() && stop == end && stop != name;
+}
+
+// Reads the whole (small) file into `buffer`; the length read, or -1.
+ssize_t readSmallFile(const char* path, char* buffer, std::size_t size) {
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    ssize_t length = 0;
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer + length, size - static_cast<std::size_t>(length));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            ::close(fd);
+            return got < 0 ? -1 : length;
+        }
+        length += got;
+        if (static_cast<std::size_t>(length) == size) {
+            ::close(fd);
+            return length;
+        }
+    }
+}
+
+// The blank-separated fields after the name: state is field 0, utime 11, stime 12, starttime 19.
+bool parseFields(std::string_view rest, std::uint64_t& utime, std::uint64_t& stime, std::uint64_t& start) {
+    int field = 0;
+    while (!rest.empty() && field <= 19) {
+        const std::size_t begin = rest.find_first_not_of(' ');
+        if (begin == std::string_view::npos)
+            break;
+        rest.remove_prefix(begin);
+        const std::size_t end = std::min(rest.find_first_of(" \n"), rest.size());
+        std::uint64_t* target = field == 11 ? &utime : field == 12 ? &stime : field == 19 ? &start : nullptr;
+        if (target && std::from_chars(rest.data(), rest.data() + end, *target).ec != std::errc())
+            return false;
+        rest.remove_prefix(end);
+        ++field;
+    }
+    return field > 19;
+}
+
+} // namespace
+
+ProcProcessSource::ProcProcessSource(const QString& procRoot, Tick tick)
+    : root_(QFile::encodeName(procRoot)), tick_(tick ? std::move(tick) : Tick(monotonicMilliseconds)) {
+    const long hz = ::sysconf(_SC_CLK_TCK);
+    ticksPerSecond_ = hz > 0 ? static_cast<std::uint64_t>(hz) : 100;
+}
+
+bool ProcProcessSource::listProcessIds(std::vector<std::uint32_t>& ids) {
+    ids.clear();
+    DIR* folder = ::opendir(root_.constData());
+    if (!folder)
+        return false;
+    while (const dirent* entry = ::readdir(folder)) {
+        std::uint32_t id = 0;
+        if (parseId(entry->d_name, id))
+            ids.push_back(id);
+    }
+    ::closedir(folder);
+    if (!std::is_sorted(ids.begin(), ids.end()))
+        std::sort(ids.begin(), ids.end());
+    return !ids.empty();
+}
+
+bool ProcProcessSource::readProcess(std::uint32_t id, ProcessStat& out) {
+    char buffer[1024];
+    const ssize_t length = readSmallFile(entryPath(id, "stat"), buffer, sizeof buffer);
+    if (length <= 0)
+        return false;
+    const std::string_view text(buffer, static_cast<std::size_t>(length));
+    const std::size_t open = text.find('(');
+    const std::size_t close = text.rfind(')');
+    if (open == std::string_view::npos || close == std::string_view::npos || close < open)
+        return false;
+    std::uint64_t utime = 0, stime = 0, start = 0;
+    if (!parseFields(text.substr(close + 1), utime, stime, start))
+        return false;
+    out.id = id;
+    out.shortName.assign(text.substr(open + 1, close - open - 1));
+    out.startTime = start;
+    out.userTime = utime * UnitsPerSecond / ticksPerSecond_;
+    out.kernelTime = stime * UnitsPerSecond / ticksPerSecond_;
+    return true;
+}
+
+QString ProcProcessSource::imagePath(std::uint32_t id) {
+    char buffer[PATH_MAX];
+    const ssize_t length = ::readlink(entryPath(id, "exe"), buffer, sizeof buffer);
+    if (length <= 0 || static_cast<std::size_t>(length) == sizeof buffer)
+        return {};
+    std::string_view path(buffer, static_cast<std::size_t>(length));
+    constexpr std::string_view Deleted = " (deleted)";
+    if (path.ends_with(Deleted))
+        path.remove_suffix(Deleted.size());
+    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+
+std::uint32_t ProcProcessSource::tickCount() {
+    return tick_();
+}
+
+const char* ProcProcessSource::entryPath(std::uint32_t id, const char* entry) {
+    char number[16];
+    const auto stop = std::to_chars(number, number + sizeof number, id).ptr;
+    path_.assign(root_.constData(), static_cast<std::size_t>(root_.size()));
+    path_ += '/';
+    path_.append(number, stop);
+    path_ += '/';
+    path_ += entry;
+    return path_.c_str();
+}
+
+std::unique_ptr<ProcessSource> createProcessSource() {
+    return std::make_unique<ProcProcessSource>();
+}
+
+} // namespace vespera

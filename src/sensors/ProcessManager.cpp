@@ -1,0 +1,163 @@
+#include "sensors/ProcessManager.h"
+
+#include "sensors/ProcessNames.h"
+
+#include <algorithm>
+
+namespace vespera {
+
+TProcessManager::TProcessManager(ProcessSource& source, int intervalMs) : source_(source) {
+    timer_.setInterval(intervalMs);
+    timer_.callOnTimeout([this] { SampleProcessTimes(); });
+}
+
+void TProcessManager::setInterval(int intervalMs) {
+    timer_.setInterval(intervalMs);
+}
+
+void TProcessManager::need(const void* consumer, const QString& programPath) {
+    const QString name = asciiLower(fileNamePart(programPath));
+    const bool first = consumers_.empty();
+    const auto it = std::find_if(consumers_.begin(), consumers_.end(),
+                                 [&](const auto& entry) { return entry.first == consumer; });
+    if (it == consumers_.end())
+        consumers_.emplace_back(consumer, name);
+    else
+        it->second = name;
+    if (first)
+        SampleProcessTimes();
+}
+
+void TProcessManager::release(const void* consumer) {
+    std::erase_if(consumers_, [&](const auto& entry) { return entry.first == consumer; });
+    if (!consumers_.empty())
+        return;
+    timer_.stop();
+    records_.clear();
+    listed_ = false;
+}
+
+void TProcessManager::SampleProcessTimes() {
+    timer_.stop();
+    RefreshProcessList(Scope::Due);
+    restartTimer();
+}
+
+void TProcessManager::verifyAll() {
+    timer_.stop();
+    RefreshProcessList(Scope::All);
+    restartTimer();
+}
+
+void TProcessManager::restartTimer() {
+    if (!consumers_.empty())
+        timer_.start();
+}
+
+// The new list from the listing, merged with the old one by id (both rise).
+void TProcessManager::RefreshProcessList(Scope scope) {
+    ++round_;
+    listed_ = source_.listProcessIds(ids_);
+    next_.clear();
+    auto old = records_.begin();
+    for (const std::uint32_t id : ids_) {
+        while (old != records_.end() && old->processId < id)
+            ++old;
+        if (old != records_.end() && old->processId == id) {
+            if (keep(*old, scope))
+                next_.push_back(std::move(*old));
+            continue;
+        }
+        TCPULOAD fresh;
+        fresh.processId = id;
+        if (source_.readProcess(id, stat_)) {
+            start(fresh);
+            next_.push_back(std::move(fresh));
+        }
+    }
+    records_.swap(next_);
+}
+
+// False when the process ended between the listing and its reading.
+bool TProcessManager::keep(TCPULOAD& record, Scope scope) {
+    if (!needsReading(record, scope))
+        return true;
+    if (!source_.readProcess(record.processId, stat_))
+        return false;
+    if (stat_.startTime != record.startTime) {
+        start(record);
+        return true;
+    }
+    const bool renamed = stat_.shortName != record.shortName;
+    if (renamed || (scope == Scope::All && watched(record))) {
+        const QString path = record.imagePath;
+        identify(record);
+        if (renamed || record.imagePath != path)
+            record.timedReadings = 0;
+        record.shortName = stat_.shortName;
+    }
+    takeTimes(record);
+    return true;
+}
+
+bool TProcessManager::needsReading(const TCPULOAD& record, Scope scope) const {
+    return scope == Scope::All || !record.measured() || watched(record) ||
+           (record.processId + round_) % RecheckSamples == 0;
+}
+
+bool TProcessManager::watched(const TCPULOAD& record) const {
+    return std::any_of(consumers_.begin(), consumers_.end(), [&](const auto& entry) {
+        return !entry.second.isEmpty() && record.matchName.contains(entry.second);
+    });
+}
+
+// A process seen for the first time, or a new one under a reused id.
+void TProcessManager::start(TCPULOAD& record) {
+    record.shortName = stat_.shortName;
+    record.startTime = stat_.startTime;
+    record.timedReadings = 0;
+    identify(record);
+    takeTimes(record);
+}
+
+void TProcessManager::identify(TCPULOAD& record) {
+    record.imagePath = source_.imagePath(record.processId);
+    record.exeName =
+        record.imagePath.isEmpty() ? QString::fromUtf8(stat_.shortName) : fileNamePart(record.imagePath);
+    record.matchName = asciiLower(record.exeName);
+}
+
+void TProcessManager::takeTimes(TCPULOAD& record) {
+    const std::uint32_t now = source_.tickCount();
+    if (record.timedReadings > 0 && now - record.currentTick < MinIntervalMs)
+        return;
+    const std::uint32_t user = CpuTimeMs(stat_.userTime);
+    const std::uint32_t kernel = CpuTimeMs(stat_.kernelTime);
+    const bool first = record.timedReadings == 0;
+    record.previousTick = first ? now : record.currentTick;
+    record.previousUserMs = first ? user : record.currentUserMs;
+    record.previousKernelMs = first ? kernel : record.currentKernelMs;
+    record.currentTick = now;
+    record.currentUserMs = user;
+    record.currentKernelMs = kernel;
+    record.timedReadings = std::min(record.timedReadings + 1, 2);
+}
+
+int TProcessManager::GetProcessUsage(std::uint32_t processId) const {
+    const auto it = std::lower_bound(records_.begin(), records_.end(), processId,
+                                     [](const TCPULOAD& r, std::uint32_t id) { return r.processId < id; });
+    if (it == records_.end() || it->processId != processId)
+        return 0;
+    const std::uint32_t dt = it->currentTick - it->previousTick;
+    if (dt == 0)
+        return 0;
+    const std::uint32_t used =
+        (it->currentUserMs - it->previousUserMs) + (it->currentKernelMs - it->previousKernelMs);
+    return static_cast<int>(used * 100u / dt);
+}
+
+std::uint32_t TProcessManager::CpuTimeMs(std::uint64_t duration) {
+    return static_cast<std::uint32_t>(duration / 10'000);
+}
+
+} // namespace vespera

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "platform/ProcessSource.h"
+#include "sensors/TCPULOAD.h"
+
+#include <QTimer>
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace vespera {
+
+// Keeps the running processes and, per process, the processor time it used between its two latest
+// readings. It samples on its own timer, but only while a consumer needs its values (the process
+// condition, or a window that shows a program's usage); without one it holds nothing and costs nothing.
+//
+// A sample lists the process ids (cheap) and reads a process's name and times only where that can
+// tell something: a process seen for the first time (its program path is read once, then), one seen
+// less than two readings ago (a fresh child usually starts its own program within that time), every
+// process whose name can match a consumer's program (each sample), and the others in turn, each at
+// least every RecheckSamples samples (one second each), so that a process that starts another program
+// is noticed within a period of the watch. A changed name or start time marks a process that runs
+// another program: its path is read again and its times start over. The system's short name alone is
+// no safe filter for the path (it is cut to 15 characters, names a script rather than its interpreter
+// and a process may change it), hence the one path reading per new process. A full reading (verifyAll) reads
+// every process at once; the process condition asks for it before the count may run out.
+//
+// History stays with the process id for as long as the process lives. Times are only taken as an
+// interval when at least MinIntervalMs lie between two readings, so an early extra reading never turns
+// a busy program into a quiet one through a too short interval.
+class TProcessManager {
+public:
+    static constexpr int RecheckSamples = 8;
+    static constexpr std::uint32_t MinIntervalMs = 750;
+
+    explicit TProcessManager(ProcessSource& source, int intervalMs = 1000);
+
+    void setInterval(int intervalMs);
+
+    // A consumer starts needing the values, or changes the program it asks about; the first consumer
+    // starts the sampling with a sample at once.
+    void need(const void* consumer, const QString& programPath);
+    // The consumer no longer needs them; after the last one the sampling stops and the list is dropped.
+    void release(const void* consumer);
+    bool sampling() const { return !consumers_.empty(); }
+
+    // The timer's work: one sample.
+    void SampleProcessTimes();
+    // Every process read now; the next timed sample follows one interval later.
+    void verifyAll();
+
+    // Processor use of a process in percent of one processor over its last interval; 0 when the id is
+    // not listed or the interval is empty.
+    int GetProcessUsage(std::uint32_t processId) const;
+    const TCPULOADS& GetLoads() const { return records_; }
+    // The last listing succeeded.
+    bool listed() const { return listed_; }
+
+    // A duration in 100-ns units as whole milliseconds, truncated, modulo 2^32.
+    static std::uint32_t CpuTimeMs(std::uint64_t duration);
+
+private:
+    enum class Scope { Due, All };
+
+    void RefreshProcessList(Scope scope);
+    bool keep(TCPULOAD& record, Scope scope);
+    bool needsReading(const TCPULOAD& record, Scope scope) const;
+    bool watched(const TCPULOAD& record) const;
+    void start(TCPULOAD& record);
+    void identify(TCPULOAD& record);
+    void takeTimes(TCPULOAD& record);
+    void restartTimer();
+
+    ProcessSource& source_;
+    QTimer timer_;
+    std::vector<std::pair<const void*, QString>> consumers_; // with the program's name in lower case
+    TCPULOADS records_;
+    TCPULOADS next_; // retained, so a steady sample allocates nothing
+    std::vector<std::uint32_t> ids_;
+    ProcessStat stat_;
+    std::uint64_t round_ = 0;
+    bool listed_ = false;
+};
+
+} // namespace vespera

@@ -1,0 +1,127 @@
+// The process manager and the process condition over recorded process trees: one folder per sample,
+// one second apart.
+#include <gtest/gtest.h>
+
+#include "l10n/TextSource.h"
+#include "platform/linux/ProcProcessSource.h"
+#include "sensors/ProcessCondition.h"
+#include "sensors/ProcessLoad.h"
+#include "sensors/ProcessManager.h"
+
+#include <QCoreApplication>
+
+#include <memory>
+
+using namespace vespera;
+
+namespace {
+
+const QString Data = QStringLiteral(VESPERA_TEST_DATA "/processes/");
+
+// A process source that moves to the next recorded sample on request.
+class RecordedProcesses : public ProcessSource {
+public:
+    void step(const QString& root, std::uint32_t tick) {
+        inner_ = std::make_unique<ProcProcessSource>(root, [tick] { return tick; });
+    }
+    bool listProcessIds(std::vector<std::uint32_t>& ids) override { return inner_->listProcessIds(ids); }
+    bool readProcess(std::uint32_t id, ProcessStat& out) override { return inner_->readProcess(id, out); }
+    QString imagePath(std::uint32_t id) override { return inner_->imagePath(id); }
+    std::uint32_t tickCount() override { return inner_->tickCount(); }
+
+private:
+    std::unique_ptr<ProcProcessSource> inner_;
+};
+
+struct Texts : TextSource {
+    QString lookupText(const QString& key) const override { return key + QStringLiteral(":"); }
+};
+
+// The manager's timer wants an application object.
+QCoreApplication& application() {
+    static int argc = 1;
+    static char name[] = "test_process_watch";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+struct Watch {
+    QCoreApplication& app = application();
+    RecordedProcesses processes;
+    TProcessManager manager{processes};
+    ProcessCondition condition{manager};
+
+    // Samples the recorded folders from..to of a case, one second apart, watching `path`.
+    void sample(const QString& name, int from, int to, const QString& path) {
+        for (int i = from; i <= to; ++i) {
+            processes.step(Data + name + QStringLiteral("/") + QString::number(i), 5000u + 1000u * i);
+            if (!manager.sampling())
+                condition.watch(true, path);
+            else
+                manager.SampleProcessTimes();
+        }
+    }
+};
+
+} // namespace
+
+TEST(ProcessWatchTest, BusyTestAndShareOverTwoSamples) {
+    using U = ProcessCondition::Unmeasured;
+    const struct {
+        const char* path;
+        int percent;
+        int share;
+        bool busy;
+        U unmeasured;
+    } cases[] = {
+        {"/opt/Studio/render", 250, 250, true, U::None}, // 2.5 s of processor time in one second
+        {"/OPT/studio/RENDER", 1, 250, true, U::None},   // the path in another case
+        {"/usr/bin/clock", 20, 20, true, U::None},       // 59.9 s to 60.1 s
+        {"/usr/bin/clock", 21, 20, false, U::None},      // below the threshold
+        {"/usr/bin/idle", 1, 0, false, U::None},         // 0 % against 1 %
+        {"/usr/bin/tool", 50, 50, true, U::None},        // "mytool" contains "tool"
+        {"/usr/bin/a) (b", 30, 30, true, U::None},       // a name with ") (" in it
+        {"/usr/bin/editor", 40, 40, true, U::None},      // its program file was replaced
+        {"/usr/bin/fresh", 100, 0, true, U::None},       // one reading only: not measured yet
+        {"/usr/bin/vanishing", 1, 0, false, U::None},    // ended between listing and reading
+        {"/home/u/not-running", 1, 0, false, U::None},   // chosen from disk
+        {"", 1, 0, true, U::NoProgram},                  // nothing chosen (a hand-edited file)
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        Watch watch;
+        watch.sample(QStringLiteral("shares"), 0, 1, c.path);
+        EXPECT_EQ(GetProcessLoad(watch.manager, c.path), c.share);
+        EXPECT_EQ(watch.condition.busy(c.path, c.percent, false), c.busy);
+        EXPECT_EQ(watch.condition.unmeasured(), c.unmeasured);
+    }
+}
+
+TEST(ProcessWatchTest, UnreadableProcessListCountsAsBusy) {
+    Watch watch;
+    watch.sample(QStringLiteral("no-such-folder"), 0, 1, QStringLiteral("/usr/bin/idle"));
+    EXPECT_TRUE(watch.condition.busy(QStringLiteral("/usr/bin/idle"), 1, true));
+    EXPECT_EQ(watch.condition.unmeasured(), ProcessCondition::Unmeasured::NoProcessList);
+}
+
+// A shell that turns into the watched program keeps its id; an id taken over by another process starts
+// afresh. Between rechecks the change may go unseen, never at the check before the count runs out.
+TEST(ProcessWatchTest, ProgramStartedUnderAnOldIdIsFoundBeforeTheCountRunsOut) {
+    const QString job = QStringLiteral("/opt/job/job");
+    Watch watch;
+    watch.sample(QStringLiteral("exec"), 0, 1, job);
+    EXPECT_TRUE(watch.condition.busy(job, 1, false)); // id 202 runs it at 100 %
+    watch.sample(QStringLiteral("exec"), 2, 3, job);
+    EXPECT_FALSE(watch.condition.busy(job, 1, false)); // 202 is another process, 203 not rechecked yet
+    EXPECT_TRUE(watch.condition.busy(job, 1, true));   // 203 runs it now
+    EXPECT_EQ(watch.manager.GetLoads().size(), 2u);
+}
+
+TEST(ProcessWatchTest, StatusTextShowsTheThresholdAtMost100) {
+    Watch watch;
+    watch.sample(QStringLiteral("shares"), 0, 1, QStringLiteral("/opt/Studio/render"));
+    EXPECT_EQ(watch.condition.statusText(Texts(), QStringLiteral("/opt/Studio/render"), 250),
+              "IDS_165:render\r\nIDS_166:100%\r\nIDS_167:250%\r\n");
+    EXPECT_FALSE(watch.condition.busy(QStringLiteral("/opt/Studio/render"), 251, false));
+}
