@@ -13,6 +13,7 @@
 #include "dialogs/fCountdown.h"
 #include "platform/DesktopTools.h"
 #include "sensors/NetworkMeter.h"
+#include "sensors/SystemFactsCache.h"
 #include "ui/LinkLabel.h"
 
 #include <QAction>
@@ -53,6 +54,7 @@ TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context),
       translator_(
           createFormTranslator(*this, shippedTranslationTable(QStringLiteral("TMainForm")), DoNotTranslate)),
+      systemFacts_(std::make_unique<SystemFactsCache>(*context.systemInformation)),
       loop_(state_, *this, *this, *translator_) {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -126,6 +128,7 @@ void TMainForm::setupTranslation() {
     languageMenu_ =
         std::make_unique<LanguageMenu>(*germanAction_, *englishAction_, *context_.dispatcher, [this] {
             fitCaptions();
+            UpdateSysInfo();
             SaveSettings();
         });
     languageMenu_->startUp(*helpAction_);
@@ -242,6 +245,7 @@ void TMainForm::setupCountdown() {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    UpdateSysInfo();
     loading_ = false;
     if (firstStart_)
         SaveToIni();

@@ -14,6 +14,7 @@
 
 class QAction;
 class QCheckBox;
+class QDialog;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -42,6 +43,9 @@ class SleepInhibitor;
 class LinkLabel;
 class SettingsStore;
 class TOnlineUpdate;
+class SystemFactsCache;
+class SystemInformation;
+struct ScreenFacts;
 
 // What the main window needs from the program around it.
 struct MainFormContext {
@@ -60,6 +64,8 @@ struct MainFormContext {
     PhysicalKeyState* keys = nullptr; // Esc for the countdown, whichever window has the focus
     TOnlineUpdate* onlineUpdate = nullptr; // absent: the "Update" item stays disabled
     QString updateAddress;                 // the update folder on the maker's server
+    SystemInformation* systemInformation = nullptr; // the machine's facts for the information panel
+    QDialog* aboutBox = nullptr;
 };
 
 // The one window the user works with: the sensors' live values, every threshold and switch of the watch,
@@ -83,6 +89,9 @@ public:
     // Reactions to the machine going to sleep and to its resume from standby or hibernation.
     void PrepareForSleep();
     void DoRestart();
+
+    // Shows the machine's summary in the information panel.
+    void UpdateSysInfo();
 
 Q_SIGNALS:
     // The settings file or the autostart entry could not be written.
@@ -152,6 +161,9 @@ private:
     void Update1Click();
     bool toggleStartItem(bool& setting, QAction* menuItem, QAction* trayItem);
     void openQuickLink(bool (DesktopTools::*open)() const, const char* notFoundKey);
+    ScreenFacts screenFacts() const;
+    void openHelp();
+    void showAboutBox();
 
     // LoopHost
     void disarm() override;
@@ -179,6 +191,7 @@ private:
     MainFormContext context_;
     std::unique_ptr<FormTranslator> translator_;
     std::unique_ptr<LanguageMenu> languageMenu_;
+    std::unique_ptr<SystemFactsCache> systemFacts_;
     WatchState state_;
     Settings settings_;
     MonitorLoop loop_;
@@ -210,6 +223,7 @@ private:
     QPushButton* Button4 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* StatusLine = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
     QLabel* SysInfo1lbl = nullptr;
     LinkLabel* lblTask = nullptr;
     LinkLabel* Label5 = nullptr;

@@ -234,10 +234,9 @@ void TMainForm::Update1Click() {
     context_.onlineUpdate->check(true);
 }
 
-// The information panel, the command before the action, the process watch and the schedule arrive
-// with their own windows; until then the tick finds them quiet.
+// The process status, the command before the action, the process watch and the schedule arrive with
+// their own windows; until then the tick finds them quiet.
 void TMainForm::showProcessStatus() {}
-void TMainForm::refreshSystemInfo() {}
 void TMainForm::runShutdownCommand() {}
 bool TMainForm::processBusy() {
     return false;

@@ -19,7 +19,7 @@ QByteArray rawTable(const QString& window) {
 } // namespace
 
 TEST(ShippedTablesTest, EveryTableReadsCleanlyWithTwoValuesARow) {
-    for (const QString window : {"TSplashScreen", "TMainForm", "TCountDownForm"}) {
+    for (const QString window : {"TSplashScreen", "TMainForm", "TCountDownForm", "TAboutForm"}) {
         SCOPED_TRACE(window.toStdString());
         const auto table = shippedTranslationTable(window);
         EXPECT_FALSE(table.isEmpty());

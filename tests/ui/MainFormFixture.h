@@ -12,11 +12,13 @@
 #include "platform/DesktopTools.h"
 #include "platform/IPHelper.h"
 #include "platform/PhysicalKeyState.h"
+#include "platform/SystemInformation.h"
 #include "sensors/CpuLoadSampling.h"
 #include "sensors/CpuSampler.h"
 #include "sensors/NetworkMeter.h"
 #include "ui/TMainForm.h"
 #include "ui/TSplashScreen.h"
+#include "ui/Unit2.h"
 
 #include <QApplication>
 #include <QFile>
@@ -56,6 +58,9 @@ protected:
     DesktopTools desktopTools{toolEnvironment(toolFolder)};
     ScriptedKeys keys;
     PhysicalKeyState* keyState = &keys; // a test may read the real keyboard instead
+    std::unique_ptr<SystemInformation> systemInformation = createSystemInformation();
+    TAboutForm aboutBox{ProductIdentity{"Vespera", "1.2.3"}, desktopTools, host.dispatcher()};
+    QString programFile = "/opt/my apps/vespera";
     std::unique_ptr<TMainForm> form;
     // The online update the window is given, if any, and its update folder address.
     TOnlineUpdate* onlineUpdate = nullptr;
@@ -86,12 +91,14 @@ protected:
         context.networkMeter = &networkMeter;
         context.power = actions ? actions : &power;
         context.desktopTools = &desktopTools;
-        context.programFile = "/opt/my apps/vespera";
+        context.programFile = programFile;
         context.dispatcher = &host.dispatcher();
         context.messageBoxes = &host.messageBoxes();
         context.keys = keyState;
         context.onlineUpdate = onlineUpdate;
         context.updateAddress = updateAddress;
+        context.systemInformation = systemInformation.get();
+        context.aboutBox = &aboutBox;
         form = std::make_unique<TMainForm>(context);
     }
 
