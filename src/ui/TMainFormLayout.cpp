@@ -198,7 +198,7 @@ void TMainForm::setupRightPanel() {
     auto* picture = place<QLabel>(panel, "Image1", 4, 200, 182, 230);
     picture->setPixmap(QIcon(QStringLiteral(":/pictures/panel.svg")).pixmap(picture->size()));
     picture->setScaledContents(true);
-    SysInfo1lbl = place<QLabel>(GroupBox3, "SysInfo1lbl", 6, 16, 170, 100);
+    SysInfo1lbl = place<QLabel>(GroupBox3, "SysInfo1lbl", 6, 19, 170, 98);
     SysInfo1lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont small = SysInfo1lbl->font();
     small.setPixelSize(9);

@@ -21,9 +21,7 @@
 namespace vespera {
 
 namespace {
-// The label fills its group box below the caption.
-constexpr int LabelTop = 16;
-constexpr int LabelBottomMargin = 4;
+constexpr int LabelBottomMargin = 4; // the label fills its group box below the caption
 } // namespace
 
 // A summary that cannot be built leaves the panel as it was.
@@ -34,9 +32,11 @@ void TMainForm::UpdateSysInfo() {
         const InfoPanelText panel = systemSummary(facts, *translator_);
         if (panel.groupHeight) {
             GroupBox3->resize(GroupBox3->width(), *panel.groupHeight);
-            SysInfo1lbl->resize(SysInfo1lbl->width(), *panel.groupHeight - LabelTop - LabelBottomMargin);
+            SysInfo1lbl->resize(SysInfo1lbl->width(),
+                                *panel.groupHeight - SysInfo1lbl->y() - LabelBottomMargin);
         }
         SysInfo1lbl->setText(displayText(panel.text));
+        SysInfo1lbl->setToolTip(SysInfo1lbl->text()); // the lines longer than the panel, in full
     } catch (const std::exception&) {
         // the panel is a courtesy: it keeps its last text
     }

@@ -32,6 +32,11 @@ TAboutForm::TAboutForm(const ProductIdentity& identity, const DesktopTools& tool
     setObjectName(QStringLiteral("TAboutForm"));
     setWindowTitle(QStringLiteral("Über"));
     setFixedSize(ClientWidth, ClientHeight);
+    QFont font; // the main window's: Liberation Sans where Segoe UI is missing
+    font.setFamilies(
+        {QStringLiteral("Segoe UI"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);
+    setFont(font);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
