@@ -42,7 +42,7 @@ TEST(InfoPanelText, SummaryLinesAndGroupHeight) {
          121,
          {{0, "Prozessor: Intel Core i5-4590@ 3.30GHz"},
           {1, "Prozessor(en): 4   Taktung: 3700 MHz"},
-          {2, "Windows: Debian GNU/Linux 12 (bookworm) - 64Bit"},
+          {2, "System: Debian GNU/Linux 12 (bookworm) - 64Bit"},
           {3, "Auflösung: 1920 x 1080 x 24 bit"},
           {4, "Gesamtspeicher: 8192 MB"},
           {5, "Freier Speicher: 5120 MB"},
@@ -62,7 +62,7 @@ TEST(InfoPanelText, SummaryLinesAndGroupHeight) {
          desktop(0, SecurityProducts{}, false),
          8,
          121,
-         {{2, "Windows: Debian GNU/Linux 12 (bookworm) - 32Bit"},
+         {{2, "System: Debian GNU/Linux 12 (bookworm) - 32Bit"},
           {6, "Antivirus: No supported AV products found..."},
           {7, "Firewall: No supported FW products found..."}}},
         {"no inventory",
@@ -70,7 +70,7 @@ TEST(InfoPanelText, SummaryLinesAndGroupHeight) {
          desktop(57, std::nullopt),
          8,
          std::nullopt,
-         {{2, "Windows: Debian GNU/Linux 12 (bookworm)"}, {6, "Antivirus: "}, {7, "Firewall: "}}},
+         {{2, "System: Debian GNU/Linux 12 (bookworm)"}, {6, "Antivirus: "}, {7, "Firewall: "}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
