@@ -61,9 +61,9 @@ struct MainFormContext {
     const DesktopTools* desktopTools = nullptr;
     LanguageDispatcher* dispatcher = nullptr; // the program's active language
     StandardMessageBox* messageBoxes = nullptr;
-    PhysicalKeyState* keys = nullptr; // Esc for the countdown, whichever window has the focus
-    TOnlineUpdate* onlineUpdate = nullptr; // absent: the "Update" item stays disabled
-    QString updateAddress;                 // the update folder on the maker's server
+    PhysicalKeyState* keys = nullptr;               // Esc for the countdown, whichever window has the focus
+    TOnlineUpdate* onlineUpdate = nullptr;          // absent: the "Update" item stays disabled
+    QString updateAddress;                          // the update folder on the maker's server
     SystemInformation* systemInformation = nullptr; // the machine's facts for the information panel
     QDialog* aboutBox = nullptr;
 };
