@@ -33,6 +33,8 @@
 #include "sensors/ProcessManager.h"
 #include "ui/TSplashScreen.h"
 #include "update/TOnlineUpdate.h"
+#include "ui/Unit2.h"
+#include "platform/SystemInformation.h"
 
 #include <QDialog>
 #include <QDir>
@@ -209,6 +211,11 @@ int runApplication(int argc, char* argv[]) {
         watchPlatform.createReceiver = &createWatchReceiver;
         context.watchPlatform = &watchPlatform;
     }
+    const std::unique_ptr<SystemInformation> systemInformation = createSystemInformation();
+    context.systemInformation = systemInformation.get();
+    // The about box is reused for the whole run; the main window opens it.
+    TAboutForm aboutBox(identity, desktopTools, host.dispatcher());
+    context.aboutBox = &aboutBox;
     TMainForm form(context);
     QObject::connect(&form, &TMainForm::settingsWriteFailed, &form, &CrashReportWindow::report);
     // A save that fails at the close is seen nowhere else: the report window ends with the program.

@@ -20,6 +20,9 @@ public:
     // The power settings, where standby, hibernation and the power button are configured.
     bool openPowerSettings() const;
 
+    // Opens a file or an address with the user's default handler (xdg-open).
+    bool openDocument(const QString& fileOrAddress) const;
+
 private:
     QProcessEnvironment environment_;
 };

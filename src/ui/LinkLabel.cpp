@@ -18,8 +18,10 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && isEnabled() && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && isEnabled() && rect().contains(event->position().toPoint())) {
+        event->accept(); // a click on the link is not a click on what lies under it
         Q_EMIT clicked();
+    }
 }
 
 } // namespace vespera

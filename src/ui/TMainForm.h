@@ -19,6 +19,7 @@
 
 class QAction;
 class QCheckBox;
+class QDialog;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -58,6 +59,9 @@ class TOnlineUpdate;
 class TSchedForm;
 class TCommandForm;
 class TCustomTimeForm;
+class SystemFactsCache;
+class SystemInformation;
+struct ScreenFacts;
 
 // What the main window needs from the program around it.
 struct MainFormContext {
@@ -80,12 +84,17 @@ struct MainFormContext {
     // time on a Wayland session. With neither the input condition cannot measure.
     const WatchPlatform* watchPlatform = nullptr;
     IdleTimeSource* idleTime = nullptr;
-    const LocalClock* clock = nullptr;     // the wall clock of the schedule; the system's when not given
-    Launcher* launcher = nullptr;          // the user's command before the action
+    const LocalClock* clock = nullptr; // the wall clock of the schedule; the system's when not given
+    Launcher* launcher = nullptr;      // the user's command before the action
     // The process watch; without these the process condition cannot be switched on.
     TProcessManager* processManager = nullptr;
     ProcessSource* processes = nullptr;
     WindowSource* windows = nullptr;
+    PhysicalKeyState* keys = nullptr;               // Esc for the countdown, whichever window has the focus
+    TOnlineUpdate* onlineUpdate = nullptr;          // absent: the "Update" item stays disabled
+    QString updateAddress;                          // the update folder on the maker's server
+    SystemInformation* systemInformation = nullptr; // the machine's facts for the information panel
+    QDialog* aboutBox = nullptr;
 };
 
 // The one window the user works with: the sensors' live values, every threshold and switch of the watch,
@@ -115,6 +124,9 @@ public:
     // Reactions to the machine going to sleep and to its resume from standby or hibernation.
     void PrepareForSleep();
     void DoRestart();
+
+    // Shows the machine's summary in the information panel.
+    void UpdateSysInfo();
 
 Q_SIGNALS:
     // The settings file or the autostart entry could not be written.
@@ -202,6 +214,9 @@ private:
     void ProcessBitBtnClick();
     void watchProcess();
     QString processReason() const;
+    ScreenFacts screenFacts() const;
+    void openHelp();
+    void showAboutBox();
 
     // LoopHost
     void disarm() override;
@@ -236,6 +251,7 @@ private:
     MainFormContext context_;
     std::unique_ptr<FormTranslator> translator_;
     std::unique_ptr<LanguageMenu> languageMenu_;
+    std::unique_ptr<SystemFactsCache> systemFacts_;
     WatchState state_;
     Settings settings_;
     MonitorLoop loop_;
@@ -279,6 +295,7 @@ private:
     QPushButton* ProcessBitBtn = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* StatusLine = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
     QLabel* SysInfo1lbl = nullptr;
     LinkLabel* lblTask = nullptr;
     LinkLabel* Label5 = nullptr;

@@ -258,7 +258,4 @@ void TMainForm::Update1Click() {
     context_.onlineUpdate->check(true);
 }
 
-// The information panel arrives with its own window; until then the tick finds it quiet.
-void TMainForm::refreshSystemInfo() {}
-
 } // namespace vespera

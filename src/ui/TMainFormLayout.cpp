@@ -190,11 +190,11 @@ void TMainForm::setupRightPanel() {
     Label5 = link(links, "Label5", 34, QStringLiteral("Energieoptionen anzeigen"));
     Label9 = link(links, "Label9", 50, QStringLiteral("Einstellungsassistent starten"));
     Label9->setEnabled(false);
-    auto* info = group(panel, "GroupBox3", 4, 72, 182, 121, QStringLiteral("Systeminformation "));
+    GroupBox3 = group(panel, "GroupBox3", 4, 72, 182, 121, QStringLiteral("Systeminformation "));
     auto* picture = place<QLabel>(panel, "Image1", 4, 200, 182, 230);
     picture->setPixmap(QIcon(QStringLiteral(":/pictures/panel.svg")).pixmap(picture->size()));
     picture->setScaledContents(true);
-    SysInfo1lbl = place<QLabel>(info, "SysInfo1lbl", 6, 16, 170, 100);
+    SysInfo1lbl = place<QLabel>(GroupBox3, "SysInfo1lbl", 6, 19, 170, 98);
     SysInfo1lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont small = SysInfo1lbl->font();
     small.setPixelSize(9);
@@ -254,16 +254,16 @@ void TMainForm::setupMenus() {
         a->setCheckable(true);
 }
 
-// Help and about arrive with their windows; until then their items are there but disabled, as is the
-// wizard above.
+// Help, update and about.
 void TMainForm::setupAboutMenu() {
     QMenu* about = addMainMenu("Ueber1", QStringLiteral("Über"));
     helpAction_ = addMenuItem(about, "Hilfe1", QStringLiteral("Hilfe"));
+    connect(helpAction_, &QAction::triggered, this, &TMainForm::openHelp);
     QAction* update = addMenuItem(about, "Update1", QStringLiteral("Update"));
     update->setEnabled(context_.onlineUpdate != nullptr);
     connect(update, &QAction::triggered, this, &TMainForm::Update1Click);
-    for (QAction* item : {helpAction_, addMenuItem(about, "UeberBox1", QStringLiteral("Über"))})
-        item->setEnabled(false);
+    connect(addMenuItem(about, "UeberBox1", QStringLiteral("Über")), &QAction::triggered, this,
+            &TMainForm::showAboutBox);
 }
 
 } // namespace vespera

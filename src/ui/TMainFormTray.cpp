@@ -26,7 +26,8 @@ void TMainForm::setupTray() {
         addMenuItem(menu, "TrayWindowsStart1", QStringLiteral("mit Windows Starten"));
     trayStartMinimizedAction_ = addMenuItem(menu, "TrayMiniStart1", QStringLiteral("minimiert starten"));
     QAction* settings = addMenuItem(menu, "TrayEinstellungen1", QStringLiteral("Einstellungen"));
-    addMenuItem(menu, "TrayUeber1", QStringLiteral("Über"))->setEnabled(false);
+    connect(addMenuItem(menu, "TrayUeber1", QStringLiteral("Über")), &QAction::triggered, this,
+            &TMainForm::showAboutBox);
     QAction* quit = addMenuItem(menu, "TrayExit1", QStringLiteral("Exit"));
     trayStartWithSystemAction_->setCheckable(true);
     trayStartMinimizedAction_->setCheckable(true);

@@ -15,12 +15,14 @@
 #include "platform/Launcher.h"
 #include "platform/ProcessSource.h"
 #include "platform/WindowSource.h"
+#include "platform/SystemInformation.h"
 #include "sensors/CpuLoadSampling.h"
 #include "sensors/CpuSampler.h"
 #include "sensors/NetworkMeter.h"
 #include "sensors/ProcessManager.h"
 #include "ui/TMainForm.h"
 #include "ui/TSplashScreen.h"
+#include "ui/Unit2.h"
 
 #include <QApplication>
 #include <QFile>
@@ -64,6 +66,9 @@ protected:
     std::unique_ptr<ProcessSource> processes = createProcessSource();
     TProcessManager processManager{*processes};
     std::unique_ptr<WindowSource> windows = createWindowSource();
+    std::unique_ptr<SystemInformation> systemInformation = createSystemInformation();
+    TAboutForm aboutBox{ProductIdentity{"Vespera", "1.2.3"}, desktopTools, host.dispatcher()};
+    QString programFile = "/opt/my apps/vespera";
     std::unique_ptr<TMainForm> form;
     // The online update the window is given, if any, and its update folder address.
     TOnlineUpdate* onlineUpdate = nullptr;
@@ -98,6 +103,7 @@ protected:
         context.desktopTools = &desktopTools;
         context.launcher = launcher.get();
         context.programFile = "/opt/my apps/vespera";
+        context.programFile = programFile;
         context.dispatcher = &host.dispatcher();
         context.messageBoxes = &host.messageBoxes();
         context.keys = keyState;
@@ -108,6 +114,8 @@ protected:
         context.processManager = &processManager;
         context.processes = processes.get();
         context.windows = windows.get();
+        context.systemInformation = systemInformation.get();
+        context.aboutBox = &aboutBox;
         form = std::make_unique<TMainForm>(context);
     }
 

@@ -9,6 +9,7 @@
 // Settings through kcmshell6, kcmshell5, systemsettings or systemsettings5 (KDE);
 // xfce4-power-manager-settings (Xfce); mate-power-preferences (MATE); cinnamon-settings power
 // (Cinnamon).
+// Documents and addresses: xdg-open, which every desktop provides.
 #include "platform/DesktopTools.h"
 
 #include <QDir>
@@ -161,6 +162,13 @@ bool DesktopTools::openSchedulingTool() const {
 
 bool DesktopTools::openPowerSettings() const {
     return startFirst(PowerSettingsTools, environment_);
+}
+
+// xdg-open hands the document to the desktop's handler and may wait for it: it is started detached,
+// and a handler that fails after the start is not noticed.
+bool DesktopTools::openDocument(const QString& fileOrAddress) const {
+    const QString opener = findProgram(QStringLiteral("xdg-open"), searchDirectories(environment_));
+    return !opener.isEmpty() && QProcess::startDetached(opener, {fileOrAddress});
 }
 
 } // namespace vespera

@@ -1,0 +1,26 @@
+#include "sensors/SystemFactsCache.h"
+
+#include <utility>
+
+namespace vespera {
+
+SystemFactsCache::SystemFactsCache(SystemInformation& source, Clock clock)
+    : source_(source), clock_(clock ? std::move(clock) : Clock(&std::chrono::steady_clock::now)) {}
+
+const SystemFacts& SystemFactsCache::facts() {
+    if (!constantsRead_) {
+        facts_.processor = source_.processor();
+        facts_.operatingSystem = source_.operatingSystem();
+        constantsRead_ = true;
+    }
+    const auto now = clock_();
+    if (!changingReadAt_ || now - *changingReadAt_ >= RereadAfter) {
+        facts_.memory = source_.memory();
+        facts_.batteryPercent = source_.batteryPercent();
+        facts_.security = source_.securityProducts();
+        changingReadAt_ = now;
+    }
+    return facts_;
+}
+
+} // namespace vespera

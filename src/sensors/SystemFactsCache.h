@@ -1,0 +1,32 @@
+#pragma once
+
+#include "sensors/SystemFacts.h"
+
+#include <chrono>
+#include <functional>
+#include <optional>
+
+namespace vespera {
+
+// Keeps the information panel cheap enough to rebuild every second: what cannot change while the
+// program runs (processor, operating system) is read once, what can (memory, battery, security
+// products) at most once every few seconds. The screen is not read here: the window knows it.
+class SystemFactsCache {
+public:
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    static constexpr std::chrono::seconds RereadAfter{5};
+
+    explicit SystemFactsCache(SystemInformation& source, Clock clock = {});
+
+    // The facts, read or re-read as due.
+    const SystemFacts& facts();
+
+private:
+    SystemInformation& source_;
+    Clock clock_;
+    SystemFacts facts_;
+    bool constantsRead_ = false;
+    std::optional<std::chrono::steady_clock::time_point> changingReadAt_;
+};
+
+} // namespace vespera
