@@ -90,9 +90,6 @@ struct MainFormContext {
     TProcessManager* processManager = nullptr;
     ProcessSource* processes = nullptr;
     WindowSource* windows = nullptr;
-    PhysicalKeyState* keys = nullptr;               // Esc for the countdown, whichever window has the focus
-    TOnlineUpdate* onlineUpdate = nullptr;          // absent: the "Update" item stays disabled
-    QString updateAddress;                          // the update folder on the maker's server
     SystemInformation* systemInformation = nullptr; // the machine's facts for the information panel
     QDialog* aboutBox = nullptr;
 };
