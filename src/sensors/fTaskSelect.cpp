@@ -1,4 +1,5 @@
 #include "sensors/fTaskSelect.h"
+#include "ui/WidgetPlacement.h"
 
 #include "l10n/FormTranslator.h"
 #include "l10n/LanguageDispatcher.h"
@@ -34,13 +35,6 @@ namespace {
 
 constexpr int ClientWidth = 480;
 constexpr int ClientHeight = 330;
-
-template <typename W> W* place(QWidget* parent, const char* name, int x, int y, int w, int h) {
-    auto* widget = new W(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(x, y, w, h);
-    return widget;
-}
 
 QLabel* label(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& text) {
     auto* l = place<QLabel>(parent, name, x, y, w, h);

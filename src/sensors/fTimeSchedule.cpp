@@ -1,6 +1,7 @@
 // The schedule dialog. Positions and sizes are in pixels at 96 dpi; Qt's device-independent pixels scale
 // them with the screen.
 #include "sensors/fTimeSchedule.h"
+#include "ui/WidgetPlacement.h"
 
 #include "l10n/FormTranslator.h"
 #include "l10n/LanguageDispatcher.h"
@@ -29,16 +30,6 @@ namespace {
 
 constexpr int ClientWidth = 321;
 constexpr int ClientHeight = 283;
-
-template <typename W> W* place(QWidget* parent, const char* name, int x, int y, int w = -1, int h = -1) {
-    auto* widget = new W(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    if (w < 0)
-        widget->move(x, y);
-    else
-        widget->setGeometry(x, y, w, h);
-    return widget;
-}
 
 // A check box, radio button or label with its caption; the width holds it in either language.
 template <typename W>

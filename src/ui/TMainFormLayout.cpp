@@ -1,6 +1,7 @@
 // Building the main window's controls. Positions and sizes are in pixels at 96 dpi; Qt's
 // device-independent pixels scale them with the screen.
 #include "ui/TMainForm.h"
+#include "ui/WidgetPlacement.h"
 
 #include "ui/LinkLabel.h"
 #include "ui/MenuItem.h"
@@ -20,16 +21,6 @@
 namespace vespera {
 
 namespace {
-
-template <typename W> W* place(QWidget* parent, const char* name, int x, int y, int w = -1, int h = -1) {
-    auto* widget = new W(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    if (w < 0)
-        widget->move(x, y);
-    else
-        widget->setGeometry(x, y, w, h);
-    return widget;
-}
 
 // Check boxes and labels without a given size take the size of their caption, also after a language
 // switch (see fitCaptions).
