@@ -36,6 +36,7 @@
 #include "ui/Unit2.h"
 #include "platform/SystemInformation.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QMessageBox>
@@ -101,6 +102,25 @@ int answerFromRunningCopy(const CommandLine& command, const std::optional<Remote
     return status->armed ? 0 : 3;
 }
 
+// A question, or a change for a copy that runs: the running copy answers, or the status says that none
+// runs (exit code 3).
+int answerWithoutWindow(const CommandLine& command, const InstanceLock& lock) {
+    if (lock.state() != InstanceLock::State::Acquired) {
+        const std::optional<RemoteStatus> status = sendToRunningCopy(command);
+        if (status || lock.state() == InstanceLock::State::HeldElsewhere)
+            return answerFromRunningCopy(command, status);
+    }
+    std::cerr << "Vespera läuft nicht. / Vespera is not running." << std::endl;
+    return 3;
+}
+
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    return arguments;
+}
+
 // The first copy makes the change it was started with, as the running copy would for a later start.
 void applyCommand(const CommandLine& command, RemoteTarget& target) {
     switch (command.command) {
@@ -124,8 +144,9 @@ void applyCommand(const CommandLine& command, RemoteTarget& target) {
 } // namespace
 
 int runApplication(int argc, char* argv[]) {
-    VesperaApplication app(argc, argv);
-    const CommandLine command = parseCommandLine(QCoreApplication::arguments().mid(1));
+    // The arguments are read before the application object, so that the help, a bad argument and a
+    // question to the running copy need no display.
+    const CommandLine command = parseCommandLine(withoutToolkitOptions(argumentsOf(argc, argv)));
     if (!command.error.isEmpty()) {
         std::cerr << qPrintable(command.error) << "\n(vespera --help)" << std::endl;
         return 2;
@@ -134,19 +155,21 @@ int runApplication(int argc, char* argv[]) {
         std::cout << qPrintable(commandLineHelp()) << std::flush;
         return 0;
     }
+    InstanceLock lock(QStringLiteral("Vespera"));
+    if (command.command == RemoteCommand::Status ||
+        (command.command != RemoteCommand::None && lock.state() == InstanceLock::State::HeldElsewhere)) {
+        const QCoreApplication core(argc, argv);
+        return answerWithoutWindow(command, lock);
+    }
+    VesperaApplication app(argc, argv);
     TerminationSignals termination;
     bool terminating = false;
     const QMetaObject::Connection early = QObject::connect(
         &termination, &TerminationSignals::terminationRequested, [&terminating] { endOpenBox(terminating); });
-    InstanceLock lock(QStringLiteral("Vespera"));
-    if (command.command != RemoteCommand::None && lock.state() != InstanceLock::State::Acquired) {
+    if (command.command != RemoteCommand::None && lock.state() == InstanceLock::State::Unavailable) {
         const std::optional<RemoteStatus> status = sendToRunningCopy(command);
-        if (status || lock.state() == InstanceLock::State::HeldElsewhere)
+        if (status)
             return answerFromRunningCopy(command, status);
-    }
-    if (command.command == RemoteCommand::Status) {
-        std::cerr << "Vespera läuft nicht. / Vespera is not running." << std::endl;
-        return 3;
     }
     if (lock.state() == InstanceLock::State::HeldElsewhere) {
         QMessageBox::information(nullptr, QString(), QStringLiteral("Vespera ist bereits gestartet!"));

@@ -3,6 +3,7 @@
 #include "engine/ActionTable.h"
 #include "engine/PeriodTable.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vespera {
@@ -23,6 +24,45 @@ constexpr std::array<Option, 6> Options = {{
     {u"--action", RemoteCommand::Action, true},
     {u"--period", RemoteCommand::Period, true},
 }};
+
+// The toolkit's options with one dash or two; those in the first list take the next argument (or one
+// after "=") as their value.
+constexpr std::array<QStringView, 14> ToolkitOptionsWithValue = {u"platform",
+                                                                 u"platformpluginpath",
+                                                                 u"platformtheme",
+                                                                 u"plugin",
+                                                                 u"qwindowgeometry",
+                                                                 u"geometry",
+                                                                 u"qwindowicon",
+                                                                 u"qwindowtitle",
+                                                                 u"title",
+                                                                 u"display",
+                                                                 u"name",
+                                                                 u"session",
+                                                                 u"style",
+                                                                 u"stylesheet"};
+constexpr std::array<QStringView, 5> ToolkitFlags = {u"reverse", u"nograb", u"dograb", u"widgetcount",
+                                                     u"testability"};
+
+template <std::size_t N> bool listed(const std::array<QStringView, N>& names, QStringView name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// How many arguments a toolkit option at the front of the list takes up, or 0 when it is none.
+qsizetype toolkitOptionLength(const QStringList& arguments, qsizetype index) {
+    QStringView name(arguments.at(index));
+    if (!name.startsWith(u'-'))
+        return 0;
+    name = name.mid(name.startsWith(u"--") ? 2 : 1);
+    const qsizetype equals = name.indexOf(u'=');
+    if (equals > 0)
+        return listed(ToolkitOptionsWithValue, name.left(equals)) ? 1 : 0;
+    if (listed(ToolkitFlags, name))
+        return 1;
+    if (listed(ToolkitOptionsWithValue, name))
+        return index + 1 < arguments.size() ? 2 : 1;
+    return 0;
+}
 
 CommandLine failure(const QString& message) {
     CommandLine line;
@@ -93,6 +133,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine line;
     line.command = option->command;
     return line;
+}
+
+QStringList withoutToolkitOptions(const QStringList& arguments) {
+    QStringList ours;
+    for (qsizetype index = 0; index < arguments.size();) {
+        const qsizetype length = toolkitOptionLength(arguments, index);
+        if (length == 0)
+            ours.append(arguments.at(index++));
+        index += length;
+    }
+    return ours;
 }
 
 QString commandLineHelp() {

@@ -21,6 +21,10 @@ struct CommandLine {
 // Reads the arguments after the program name; exactly one option is allowed.
 CommandLine parseCommandLine(const QStringList& arguments);
 
+// The arguments without the toolkit's own options (-platform NAME, -style=NAME, -session ID, -reverse,
+// ...), which the application object reads itself; they are read before that object exists.
+QStringList withoutToolkitOptions(const QStringList& arguments);
+
 // The stored action name a word names (in any letter case), or an empty string when it names none.
 QString storedActionName(const QString& word);
 
