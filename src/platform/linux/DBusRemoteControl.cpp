@@ -1,7 +1,10 @@
-// The remote control over the session bus: the running copy's service and a later start's requests.
+// The remote control over the session bus, or over a local socket where none runs: the running copy's
+// service and a later start's requests.
 #include "platform/RemoteControl.h"
 
 #include "platform/linux/DBusRemoteService.h"
+#include "platform/linux/LocalSocketRemoteService.h"
+#include "platform/linux/LocalSocketRequest.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -42,8 +45,10 @@ QDBusMessage change(const CommandLine& command) {
 std::unique_ptr<QObject> offerRemoteControl(RemoteTarget& target, QString& problem) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        problem = bus.lastError().message();
-        return nullptr;
+        std::unique_ptr<QObject> socket = LocalSocketRemoteService::listen(target, problem);
+        if (!socket)
+            problem = QStringLiteral("%1; %2").arg(bus.lastError().message(), problem);
+        return socket;
     }
     auto service = std::make_unique<DBusRemoteService>(target);
     if (!bus.registerObject(RemoteObjectPath, service.get(), QDBusConnection::ExportAllSlots) ||
@@ -58,7 +63,7 @@ std::unique_ptr<QObject> offerRemoteControl(RemoteTarget& target, QString& probl
 std::optional<RemoteStatus> sendToRunningCopy(const CommandLine& command) {
     const QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface()->isServiceRegistered(RemoteServiceName).value())
-        return std::nullopt;
+        return askOverLocalSocket(command);
     if (change(command).type() == QDBusMessage::ErrorMessage)
         return std::nullopt;
     const QDBusMessage answer = call(QStringLiteral("Status"));

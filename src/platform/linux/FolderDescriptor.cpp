@@ -1,5 +1,7 @@
 #include "platform/linux/FolderDescriptor.h"
 
+#include "platform/UserFolders.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -36,6 +38,11 @@ FolderDescriptor FolderDescriptor::open(const QString& path) {
     if (folder.fd_ < 0)
         folder.fail(QStringLiteral("The folder \"%1\" cannot be opened: %2").arg(path, systemError(errno)));
     return folder;
+}
+
+FolderDescriptor FolderDescriptor::userRuntime() {
+    const QString system = systemRuntimeFolder();
+    return system.isEmpty() ? openPrivate(fallbackRuntimeFolder(), ::getuid()) : open(system);
 }
 
 FolderDescriptor FolderDescriptor::openPrivate(const QString& path, uid_t owner) {

@@ -15,6 +15,9 @@ public:
     // A folder only `owner` may use, created with mode 0700 when it is missing. Refused: a symbolic
     // link, anything that is not a folder, a folder of another owner, one that group or others may use.
     static FolderDescriptor openPrivate(const QString& path, uid_t owner);
+    // The system's run-time folder for the user, else the fallback in the temporary folder once it
+    // proves to be the user's own: a folder another user made there would let that user in.
+    static FolderDescriptor userRuntime();
 
     FolderDescriptor(FolderDescriptor&& other) noexcept;
     FolderDescriptor& operator=(FolderDescriptor&&) = delete;

@@ -1,6 +1,5 @@
 #include "platform/InstanceLock.h"
 
-#include "platform/UserFolders.h"
 #include "platform/linux/FolderDescriptor.h"
 
 #include <QDir>
@@ -17,14 +16,6 @@ namespace vespera {
 
 namespace {
 
-// The system's run-time folder, else the fallback in the temporary folder once it proves to be the
-// user's own: a folder another user made there would let that user hold the lock.
-FolderDescriptor runtimeFolder() {
-    const QString system = systemRuntimeFolder();
-    return system.isEmpty() ? FolderDescriptor::openPrivate(fallbackRuntimeFolder(), ::getuid())
-                            : FolderDescriptor::open(system);
-}
-
 QString systemError(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
@@ -32,7 +23,7 @@ QString systemError(int error) {
 } // namespace
 
 InstanceLock::InstanceLock(const QString& name) {
-    const FolderDescriptor folder = runtimeFolder();
+    const FolderDescriptor folder = FolderDescriptor::userRuntime();
     if (folder.descriptor() < 0) {
         problem_ = folder.problem();
         return;
