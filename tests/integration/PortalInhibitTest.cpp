@@ -1,40 +1,30 @@
-// The built program keeps the session awake through the desktop portal (a mock on a private session
-// bus) while armed, and gives the inhibitor back when disarmed and before logind (a mock on a private
-// system bus) is asked to power off.
+// The built program holds one portal inhibitor while armed, none disarmed, and none when logind powers off.
 #include <gtest/gtest.h>
 
 #include "LogindMock.h"
 #include "ProgramRun.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace std::chrono_literals;
-
-namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+using vespera::test::LogindMock;
 
 TEST(PortalInhibit, ArmedHoldsOnePortalInhibitorReleasedBeforePowerOff) {
-    vespera::test::LogindMock::ensureApplication();
-    vespera::test::LogindMock mock;
+    const auto contents = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    LogindMock::ensureApplication();
+    LogindMock mock;
     ASSERT_TRUE(mock.usable()) << mock.whyNot().toStdString();
     QTemporaryDir home;
-    const QString portalLog = home.filePath("portal.log");
-    const QString held = portalLog + ".held";
-    mock.replaceMethod(vespera::test::LogindMock::ManagerPath, vespera::test::LogindMock::ManagerInterface,
-                       "PowerOff", "b", {},
+    const QString portalLog = home.filePath("portal.log"), held = portalLog + ".held";
+    mock.replaceMethod(LogindMock::ManagerPath, LogindMock::ManagerInterface, "PowerOff", "b", {},
                        QString("self.log('portal inhibitors held: ' + open('%1').read())").arg(held));
     QProcess portal;
     portal.start(QStringLiteral(VESPERA_TOOLS "/portal-mock"), {portalLog});
-    ASSERT_TRUE(waitUntil([&] { return QFile::exists(held); }, 10s)) << portal.readAllStandardError().data();
-
+    ASSERT_TRUE(waitUntil([&] { return QFile::exists(held); }, 10s));
     ProgramRun run(home.path());
     run.writeSettings("fproz=1\r\nproz_taskbar=100\r\ntime=10\r\n");
     QProcessEnvironment env = run.environment();
@@ -43,30 +33,19 @@ TEST(PortalInhibit, ArmedHoldsOnePortalInhibitorReleasedBeforePowerOff) {
     run.process().setProcessEnvironment(env);
     run.start(QStringLiteral(VESPERA_PROGRAM));
     ASSERT_FALSE(waitForWindow(run.process().processId()).isEmpty());
-
-    struct Step {
-        const char* option;
-        QByteArray held;
-    };
-    for (const Step& step : {Step{"--arm", "1"}, Step{"--disarm", "0"}, Step{"--arm", "1"}}) {
+    for (const auto& [option, count] : {std::pair{"--arm", "1"}, {"--disarm", "0"}, {"--arm", "1"}}) {
         QProcess later;
-        later.setProcessEnvironment(run.environment());
-        later.start(QStringLiteral(VESPERA_PROGRAM), {step.option});
-        EXPECT_TRUE(later.waitForFinished(15000) && later.exitCode() == 0) << step.option;
-        EXPECT_TRUE(waitUntil([&] { return contents(held) == step.held; }, 5s))
-            << step.option << ": " << contents(held).data();
+        later.setProcessEnvironment(env);
+        later.start(QStringLiteral(VESPERA_PROGRAM), {option});
+        EXPECT_TRUE(later.waitForFinished(15000) && later.exitCode() == 0) << option;
+        EXPECT_TRUE(waitUntil([&] { return contents(held) == count; }, 5s)) << option;
     }
-    const auto poweredOff = [&] {
-        return contents(qEnvironmentVariable("VESPERA_LOGIND_LOG")).contains("PowerOff False");
-    };
-    EXPECT_TRUE(waitUntil(poweredOff, 20s));
+    const QString log = qEnvironmentVariable("VESPERA_LOGIND_LOG");
+    EXPECT_TRUE(waitUntil([&] { return contents(log).contains("PowerOff False"); }, 20s));
     EXPECT_EQ(contents(held), "0");
     EXPECT_EQ(run.terminate(), 0);
     portal.kill();
     portal.waitForFinished();
-    const QByteArray calls = contents(qEnvironmentVariable("VESPERA_LOGIND_LOG"));
-    EXPECT_TRUE(calls.contains("portal inhibitors held: 0")) << calls.data();
-    EXPECT_FALSE(calls.contains("Inhibit \"sleep"))
-        << "logind asked although a portal runs: " << calls.data();
+    EXPECT_TRUE(contents(log).contains("portal inhibitors held: 0")) << contents(log).data();
     EXPECT_TRUE(contents(portalLog).startsWith("Inhibit 12 ")) << contents(portalLog).data();
 }
