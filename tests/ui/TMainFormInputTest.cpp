@@ -4,6 +4,10 @@
 #include "HookEntry.h"
 
 #include <QCheckBox>
+#include <QMessageBox>
+
+#include <map>
+#include <string_view>
 
 namespace vespera {
 namespace {
@@ -58,6 +62,52 @@ TEST_F(TMainFormInputTest, TheBoxStartsAndStopsTheWatchAndAStoppedLibraryCountsA
     EXPECT_FALSE(form->watchState().statusLine.contains("Maus und Tastatur"));
     child<QCheckBox>("KMCheckBox")->setChecked(false);
     EXPECT_EQ(receiver(), 0);
+}
+
+// A library whose registration belongs to another program and stays its own when told to clear it.
+class StubbornLibrary : public HookLibrary {
+    static void ignore(std::int32_t) {}
+    static void nothing() {}
+    static std::int32_t none() { return 0; }
+    static std::int32_t otherReceiver() { return 4321; }
+    static std::int32_t refuse(std::int32_t) { return 0; }
+
+public:
+    void* entryPoint(const char* name) const override {
+        const std::map<std::string_view, void*> entries{
+            {"StartWatching", reinterpret_cast<void*>(&ignore)},
+            {"StopWatching", reinterpret_cast<void*>(&ignore)},
+            {"StillWatching", reinterpret_cast<void*>(&none)},
+            {"StopAll", reinterpret_cast<void*>(&nothing)},
+            {"SetReceiver", reinterpret_cast<void*>(&refuse)},
+            {"GetReceiver", reinterpret_cast<void*>(&otherReceiver)}};
+        return entries.at(name);
+    }
+};
+
+class TMainFormOverrideTest : public MainFormFixture {};
+
+TEST_F(TMainFormOverrideTest, ARegistrationThatCannotBeTakenOverIsSaidOnceAndCountsAsBusy) {
+    const WatchPlatform stubborn{
+        [] { return std::make_unique<StubbornLibrary>(); }, &createWatchReceiver, {}, {}};
+    watchPlatform = &stubborn;
+    QStringList boxes;
+    QTimer closer;
+    closer.callOnTimeout([&boxes] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxes << box->text();
+            box->close();
+        }
+    });
+    closer.start(20);
+    writeSettings("Fkey=1\r\narmed=1\r\ntime=10\r\n");
+    open();
+    child<QCheckBox>("ProzCheckBox")->setChecked(true); // starts both kinds again: nothing more is said
+    tick();
+    EXPECT_EQ(boxes, (QStringList{"Another instance already uses vsphelper.inc.\nOverriding it.",
+                                  "Unable to override.\nSystem watching is disabled."}));
+    EXPECT_TRUE(form->watchState().statusLine.contains("Maus und Tastatur"));
+    EXPECT_EQ(form->watchState().idleSeconds, 0);
 }
 
 } // namespace
