@@ -23,8 +23,8 @@ public:
 // compositor.
 bool waylandSession(const QProcessEnvironment& environment);
 
-// The first idle-time source of the session bus that answers now: GNOME's idle monitor, then the
-// session's screen saver; null when none does.
+// The first idle-time source that answers now: the compositor's idle notification, then on the session
+// bus GNOME's idle monitor and the session's screen saver; null when none does.
 std::unique_ptr<IdleTimeSource> openIdleTimeSource();
 
 } // namespace vespera

@@ -1,5 +1,7 @@
 #include "platform/linux/DBusIdleTimeSource.h"
 
+#include "platform/linux/WaylandIdleTimeSource.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QVariant>
@@ -36,7 +38,10 @@ bool waylandSession(const QProcessEnvironment& environment) {
            !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty();
 }
 
+// The compositor's own notification where it offers one.
 std::unique_ptr<IdleTimeSource> openIdleTimeSource() {
+    if (std::unique_ptr<IdleTimeSource> notification = WaylandIdleTimeSource::open())
+        return notification;
     std::array<std::unique_ptr<IdleTimeSource>, 2> sources{
         std::make_unique<DBusIdleTimeSource>(QStringLiteral("org.gnome.Mutter.IdleMonitor"),
                                              QStringLiteral("/org/gnome/Mutter/IdleMonitor/Core"),
