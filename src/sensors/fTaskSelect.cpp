@@ -231,23 +231,36 @@ void TTaskSelectForm::RemoveDuplicates(QStringList& list) {
     list.erase(end, list.end());
 }
 
+QStringList TTaskSelectForm::tasks() const {
+    QStringList entries;
+    for (int i = 0; i < ProcessCombobox->count(); ++i)
+        entries << ProcessCombobox->itemText(i);
+    return entries;
+}
+
 // A process entry is the path itself; a program entry names its program after the last "->" (a
 // caption may hold one too), and the running process whose path holds it gives the full path.
-void TTaskSelectForm::ProcessComboboxChange() {
-    const QString entry = ProcessCombobox->currentText();
+QString TTaskSelectForm::entryPath(const QString& entry) const {
     const qsizetype arrow = entry.lastIndexOf(QStringLiteral("->"));
-    if (arrow < 0) {
-        selectPath(entry);
-        return;
-    }
+    if (arrow < 0)
+        return entry;
     const QString program = entry.mid(arrow + 2).trimmed();
     if (program.isEmpty())
-        return;
+        return QString();
     QStringList paths;
     ListProcessPaths(*context_.processes, paths);
+    QString found;
     for (const QString& path : std::as_const(paths))
         if (path.contains(program))
-            selectPath(path);
+            found = path;
+    return found;
+}
+
+void TTaskSelectForm::ProcessComboboxChange() {
+    const QString entry = ProcessCombobox->currentText();
+    const QString path = entryPath(entry);
+    if (!path.isEmpty() || !entry.contains(QStringLiteral("->")))
+        selectPath(path);
 }
 
 void TTaskSelectForm::selectPath(const QString& path) {

@@ -49,6 +49,10 @@ public:
 
     // Rebuilds the drop-down list from the chosen source.
     void GetTasks();
+    // The entries of the drop-down list.
+    QStringList tasks() const;
+    // The program path an entry of the list stands for; empty when no running process has it.
+    QString entryPath(const QString& entry) const;
     // Sorts the list and keeps one of each group of entries that differ at most in ASCII case.
     static void RemoveDuplicates(QStringList& list);
 

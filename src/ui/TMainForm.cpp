@@ -83,6 +83,7 @@ TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
         settings_, clock_, *context_.dispatcher, [this] { SaveToIni(); }, this);
     setupExpertDialogs();
     setupProcessWatch();
+    setupWizard();
     centralWidget()->setFixedSize(ClientWidth, ClientHeight);
     applyStartupState();
     setupCountdown();
@@ -267,10 +268,13 @@ void TMainForm::askFirstStart() {
         return;
     askingFirstStart_ = true;
     const QString question = text("IDS_231") + QStringLiteral("\r\n") + text("IDS_232");
-    context_.messageBoxes->show(this, QMessageBox::Question, question);
-    // The question is asked once a run, whatever the answer: the wizard that Yes leads to follows.
+    const auto answer = context_.messageBoxes->show(this, QMessageBox::Question, question,
+                                                    QMessageBox::Yes | QMessageBox::No);
+    // The question is asked once a run, whatever the answer.
     firstStart_ = false;
     askingFirstStart_ = false;
+    if (answer == QMessageBox::Yes)
+        openWizard();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,7 @@
 #include "platform/RemoteTarget.h"
 #include "sensors/ScheduleRule.h"
 #include "sensors/SystemClock.h"
+#include "ui/WizardHost.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -47,6 +48,7 @@ class ProcessCondition;
 class ProcessSource;
 class TProcessManager;
 class TTaskSelectForm;
+class TWizardForm;
 class WindowSource;
 class PowerActions;
 class PhysicalKeyState;
@@ -100,7 +102,8 @@ class TMainForm : public QMainWindow,
                   private LoopHost,
                   private LoopSensors,
                   private CountdownOwner,
-                  private RemoteTarget {
+                  private RemoteTarget,
+                  private WizardHost {
     Q_OBJECT
 public:
     explicit TMainForm(const MainFormContext& context, QWidget* parent = nullptr);
@@ -237,6 +240,16 @@ private:
     bool scheduleMatches() override;
     QString scheduleDescription(const QString& actionShortText) override;
 
+    // the settings wizard
+    void setupWizard();
+    void openWizard();
+    WizardStart wizardStart() const override;
+    void applyWizard(const WizardChoice& choice) override;
+    void applyWizardEvent(const WizardChoice& choice);
+    void applyWizardNetwork(const WizardChoice& choice);
+    void applyWizardSchedule(const WizardSchedule& schedule);
+    static void tickCondition(QCheckBox* box);
+
     // RemoteTarget
     void setArmed(bool armed) override;
     RemoteStatus remoteStatus() const override;
@@ -269,6 +282,7 @@ private:
     bool waitingForCommand_ = false;
     std::unique_ptr<ProcessCondition> processCondition_;
     TTaskSelectForm* taskSelect_ = nullptr;
+    TWizardForm* wizard_ = nullptr;
 
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* Enabelafterrestartchk1 = nullptr;

@@ -180,7 +180,6 @@ void TMainForm::setupRightPanel() {
     lblTask = link(links, "lblTask", 18, QStringLiteral("Windows Taskplaner starten"));
     Label5 = link(links, "Label5", 34, QStringLiteral("Energieoptionen anzeigen"));
     Label9 = link(links, "Label9", 50, QStringLiteral("Einstellungsassistent starten"));
-    Label9->setEnabled(false);
     GroupBox3 = group(panel, "GroupBox3", 4, 72, 182, 121, QStringLiteral("Systeminformation "));
     auto* picture = place<QLabel>(panel, "Image1", 4, 200, 182, 230);
     picture->setPixmap(QIcon(QStringLiteral(":/pictures/panel.svg")).pixmap(picture->size()));
@@ -214,7 +213,7 @@ void TMainForm::setupMenus() {
     startMinimizedAction_ = addMenuItem(file, "MiniStart1", QStringLiteral("minimiert starten"));
     file->addSeparator();
     addMenuItem(file, "Taskplaner1", QStringLiteral("Taskplaner starten"));
-    addMenuItem(file, "Assistent1", QStringLiteral("Assistent starten"))->setEnabled(false);
+    addMenuItem(file, "Assistent1", QStringLiteral("Assistent starten"));
     connect(addMenuItem(file, "Minimieren1", QStringLiteral("Minimieren")), &QAction::triggered, this,
             &TMainForm::hideToTray);
     connect(addMenuItem(file, "Beenden1", QStringLiteral("Beenden")), &QAction::triggered, this,

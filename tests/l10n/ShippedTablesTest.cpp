@@ -19,8 +19,8 @@ QByteArray rawTable(const QString& window) {
 } // namespace
 
 TEST(ShippedTablesTest, EveryTableReadsCleanlyWithTwoValuesARow) {
-    for (const QString window :
-         {"TSplashScreen", "TMainForm", "TCountDownForm", "TSchedForm", "TTaskSelectForm", "TAboutForm"}) {
+    for (const QString window : {"TSplashScreen", "TMainForm", "TCountDownForm", "TSchedForm",
+                                 "TTaskSelectForm", "TAboutForm", "TWizardForm"}) {
         SCOPED_TRACE(window.toStdString());
         const auto table = shippedTranslationTable(window);
         EXPECT_FALSE(table.isEmpty());
