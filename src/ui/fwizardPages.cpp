@@ -28,7 +28,7 @@ namespace {
 constexpr int PictureWidth = 121;
 constexpr int StepsWidth = 366;
 constexpr int StepsHeight = 352; // above the button bar of 42
-constexpr int HeaderHeight = 58;
+constexpr int HeaderHeight = 64;
 constexpr int InnerWidth = 338; // of the texts on a tab
 
 QLabel* label(QWidget* parent, const char* name, int x, int y, const QString& text, int w = -1, int h = 15) {
@@ -76,7 +76,7 @@ void TWizardForm::setupFrame() {
     QFont bold = lblTitle->font();
     bold.setBold(true);
     lblTitle->setFont(bold);
-    lblSubtitle = label(header, "lblSubtitle", 18, 23, QString(), 340, 32);
+    lblSubtitle = label(header, "lblSubtitle", 14, 22, QString(), 348, 40);
     auto* line = place<QFrame>(this, "Bevel1", PictureWidth, HeaderHeight, StepsWidth, 2);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
@@ -104,18 +104,18 @@ void TWizardForm::setupButtons() {
 
 QWidget* TWizardForm::setupEventPage() {
     QWidget* step = page(this, "WelcomePage");
-    RadioGroup1 = place<QGroupBox>(step, "RadioGroup1", 8, 4, 350, 284);
+    RadioGroup1 = place<QGroupBox>(step, "RadioGroup1", 8, 4, 350, 276);
     RadioGroup1->setTitle(QStringLiteral("Eventauswahl "));
     const char* names[] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5"};
     for (int i = 0; i < 5; ++i)
-        events_[i] = place<WrapRadioButton>(RadioGroup1, names[i], 10, 22 + 52 * i, 330, 44);
+        events_[i] = place<WrapRadioButton>(RadioGroup1, names[i], 10, 22 + 50 * i, 330, 44);
     events_[0]->setChecked(true);
     return step;
 }
 
 QWidget* TWizardForm::setupOptionsPage() {
     QWidget* step = page(this, "OptionsPage");
-    PageControl1 = place<QTabWidget>(step, "PageControl1", 4, 2, 358, 288);
+    PageControl1 = place<QTabWidget>(step, "PageControl1", 4, 2, 358, 280);
     const std::array<QWidget*, 4> tabs = {setupProcessorTab(), setupNetworkTab(), setupTimeTab(),
                                           setupProgramTab()};
     tabs_ = tabs;
@@ -184,7 +184,7 @@ TWizardForm::TimeField TWizardForm::timeField(QWidget* group, const char* edit, 
 }
 
 void TWizardForm::setupDaysGroup(QWidget* tab) {
-    auto* group = place<QGroupBox>(tab, "GroupBox2", 6, 60, 342, 196);
+    auto* group = place<QGroupBox>(tab, "GroupBox2", 6, 60, 342, 186);
     group->setTitle(QStringLiteral("an folgenden Tagen "));
     rbdaily = captioned<QRadioButton>(group, "rbdaily", 12, 18, QStringLiteral("tägliche Ausführung"));
     rbdaily->resize(200, 19);
@@ -200,10 +200,10 @@ void TWizardForm::setupDaysGroup(QWidget* tab) {
     chkAll = captioned<QCheckBox>(group, "chkAll", 132, 80, QStringLiteral("an allen Tagen"));
     chkAll->resize(200, 19);
     connect(chkAll, &QCheckBox::clicked, this, &TWizardForm::chk1Click);
-    rbmonthly = captioned<QRadioButton>(group, "rbmonthly", 12, 118, QStringLiteral("monatliche Ausführung"));
+    rbmonthly = captioned<QRadioButton>(group, "rbmonthly", 12, 108, QStringLiteral("monatliche Ausführung"));
     rbmonthly->resize(200, 19);
-    label(group, "Label13", 28, 146, QStringLiteral("Tag des Monats:"), 110);
-    cbbmonthday = place<QComboBox>(group, "cbbmonthday", 140, 143, 52, 21);
+    label(group, "Label13", 28, 136, QStringLiteral("Tag des Monats:"), 110);
+    cbbmonthday = place<QComboBox>(group, "cbbmonthday", 140, 133, 52, 21);
     for (int day = 1; day <= 31; ++day)
         cbbmonthday->addItem(QString::number(day));
     connect(rbdaily, &QRadioButton::clicked, rbmonthly, [this] { rbmonthly->setChecked(false); });
@@ -231,7 +231,7 @@ QWidget* TWizardForm::setupProgramTab() {
 }
 
 void TWizardForm::setupProgramChoice(QWidget* tab) {
-    auto* box = place<QGroupBox>(tab, "GroupBox4", 6, 112, 342, 146);
+    auto* box = place<QGroupBox>(tab, "GroupBox4", 6, 112, 342, 138);
     box->setTitle(QStringLiteral("Aktuell überwachtes Programm / Prozess "));
     SelectedProcessEdit = place<QLineEdit>(box, "SelectedProcessEdit", 10, 18, 322, 21);
     SelectedProcessEdit->setReadOnly(true);
@@ -242,8 +242,8 @@ void TWizardForm::setupProgramChoice(QWidget* tab) {
     Progressbar1_new->setFormat(QStringLiteral("%v%"));
     Progressbar1_new->setAlignment(Qt::AlignCenter);
     label(box, "Label17", 10, 68, QString(), 322, 28);
-    label(box, "Label18", 10, 102, QString(), 130, 28);
-    TrackBar3 = trackBar(box, "TrackBar3", 140, 104, 144, 100);
+    label(box, "Label18", 10, 102, QString(), 150, 28);
+    TrackBar3 = trackBar(box, "TrackBar3", 160, 104, 124, 100);
     PercentEdit = place<QLineEdit>(box, "PercentEdit", 288, 104, 30, 21);
     label(box, "Label19", 321, 107, QStringLiteral("%"), 12);
     connect(TrackBar3, &QSlider::valueChanged, this, &TWizardForm::TrackBar3Change);
@@ -265,7 +265,7 @@ QWidget* TWizardForm::setupActionPage() {
 
 QWidget* TWizardForm::setupSummaryPage() {
     QWidget* step = page(this, "SummaryPage");
-    Memo1 = place<QPlainTextEdit>(step, "Memo1", 8, 6, 350, 280);
+    Memo1 = place<QPlainTextEdit>(step, "Memo1", 8, 6, 350, 272);
     Memo1->setReadOnly(true);
     Memo1->setFocusPolicy(Qt::NoFocus);
     return step;
