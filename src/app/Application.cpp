@@ -217,7 +217,7 @@ int runApplication(int argc, char* argv[]) {
     context.messageBoxes = &host.messageBoxes();
     const std::unique_ptr<PhysicalKeyState> keys = createPhysicalKeyState();
     context.keys = keys.get();
-    TOnlineUpdate onlineUpdate(folder, isAdministrator(), [] { endProcessNow(0); });
+    TOnlineUpdate onlineUpdate(folder, identity.updateKey, isAdministrator(), [] { endProcessNow(0); });
     context.onlineUpdate = &onlineUpdate;
     context.updateAddress =
         environment.value(QLatin1String(TOnlineUpdate::AddressVariable), identity.updateAddress);

@@ -3,6 +3,8 @@
 #include "l10n/Languages.h"
 #include "l10n/TranslationResources.h"
 #include "platform/FileTransfer.h"
+#include "platform/SignatureVerifier.h"
+#include "update/SignatureCheck.h"
 #include "update/TfmWizard.h"
 #include "update/TkmNetUpdate.h"
 #include "update/UpdateMessageBoxes.h"
@@ -19,7 +21,7 @@ namespace vespera {
 
 namespace {
 
-constexpr int FirstKey = 3; // the slots hold "IDS_3" to "IDS_37"
+constexpr int FirstKey = 3; // the slots hold "IDS_3" to "IDS_38"
 constexpr int HandOverMs = 500;
 
 // The scheme of the address chooses the protocol; every "http://" is dropped, the plain web is the
@@ -39,8 +41,8 @@ URLProtocol takeProtocol(QString& address) {
 
 } // namespace
 
-TOnlineUpdate::TOnlineUpdate(QString programFolder, bool administrator, std::function<void()> endProcess,
-                             QObject* parent)
+TOnlineUpdate::TOnlineUpdate(QString programFolder, const QByteArray& builtInKey, bool administrator,
+                             std::function<void()> endProcess, QObject* parent)
     : QObject(parent), programFolder_(std::move(programFolder)), endProcess_(std::move(endProcess)),
       translator_(shippedTranslationTable(QStringLiteral("TOnlineUpdate")), QStringLiteral("TOnlineUpdate"),
                   updateWindowLanguageNames()),
@@ -53,9 +55,14 @@ TOnlineUpdate::TOnlineUpdate(QString programFolder, bool administrator, std::fun
     if (!administrator)
         return;
     transfer_ = createFileTransfer();
+    verifier_ = createSignatureVerifier();
+    signature_ = std::make_unique<SignatureCheck>(*verifier_, builtInKey);
+    QFile keyFile(QDir(programFolder_).filePath(QLatin1String(SignatureCheck::KeyFileName)));
+    if (keyFile.open(QIODevice::ReadOnly))
+        signature_->addKeys(keyFile.readAll());
     wizard_ = std::make_unique<TfmWizard>();
     component_ =
-        std::make_unique<TkmNetUpdate>(*transfer_, *boxes_, *wizard_, programFolder_,
+        std::make_unique<TkmNetUpdate>(*transfer_, *signature_, *boxes_, *wizard_, programFolder_,
                                        TkmNetUpdate::temporaryFolderFor(QDir::tempPath(), programFolder_));
 }
 

@@ -13,6 +13,8 @@
 namespace vespera {
 
 class FileTransfer;
+class SignatureCheck;
+class SignatureVerifier;
 class TfmWizard;
 class TkmNetUpdate;
 class UpdateMessageBoxes;
@@ -27,10 +29,11 @@ public:
     // keep their own update server.
     static constexpr const char* AddressVariable = "VESPERA_UPDATE_URL";
 
-    // administrator: whether the component exists; endProcess: how the program ends after the
-    // hand-over.
-    TOnlineUpdate(QString programFolder, bool administrator, std::function<void()> endProcess,
-                  QObject* parent = nullptr);
+    // builtInKey: the product's public key for the signatures of updates (base64), trusted together with
+    // the keys of the key file in the program folder; administrator: whether the component exists;
+    // endProcess: how the program ends after the hand-over.
+    TOnlineUpdate(QString programFolder, const QByteArray& builtInKey, bool administrator,
+                  std::function<void()> endProcess, QObject* parent = nullptr);
     ~TOnlineUpdate() override;
 
     // Sets the component up for the version text, the update folder address, the information file name
@@ -55,6 +58,8 @@ private:
     FormTranslator translator_;
     LanguageDispatcher dispatcher_;
     std::unique_ptr<FileTransfer> transfer_;
+    std::unique_ptr<SignatureVerifier> verifier_;
+    std::unique_ptr<SignatureCheck> signature_;
     std::unique_ptr<UpdateMessageBoxes> boxes_;
     std::unique_ptr<TfmWizard> wizard_;
     std::unique_ptr<TkmNetUpdate> component_;

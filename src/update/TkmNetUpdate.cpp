@@ -37,9 +37,9 @@ QString prefixOf(URLProtocol protocol) {
 
 } // namespace
 
-TkmNetUpdate::TkmNetUpdate(FileTransfer& transfer, UpdateDialogs& dialogs, UpdateProgress& progress,
-                           QString programFolder, QString temporaryFolder)
-    : transfer_(transfer), dialogs_(dialogs), progress_(progress),
+TkmNetUpdate::TkmNetUpdate(FileTransfer& transfer, const SignatureCheck& signature, UpdateDialogs& dialogs,
+                           UpdateProgress& progress, QString programFolder, QString temporaryFolder)
+    : transfer_(transfer), signature_(signature), dialogs_(dialogs), progress_(progress),
       programFolder_(withSlash(std::move(programFolder))),
       temporaryFolder_(withSlash(std::move(temporaryFolder))) {}
 

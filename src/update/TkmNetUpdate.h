@@ -11,6 +11,7 @@
 namespace vespera {
 
 class FileTransfer;
+class SignatureCheck;
 class UpdateDialogs;
 class UpdateProgress;
 struct TransferOutcome;
@@ -54,11 +55,13 @@ public:
         ConfirmCancel = 32,
         NotFound404 = 33,
         ConnectionLost = 34,
-        SlotCount = 35
+        NotVerified = 35,
+        SlotCount = 36
     };
 
-    TkmNetUpdate(FileTransfer& transfer, UpdateDialogs& dialogs, UpdateProgress& progress,
-                 QString programFolder, QString temporaryFolder);
+    // signature: which downloads count; a file without a valid signature beside it is never kept.
+    TkmNetUpdate(FileTransfer& transfer, const SignatureCheck& signature, UpdateDialogs& dialogs,
+                 UpdateProgress& progress, QString programFolder, QString temporaryFolder);
 
     // The temporary folder rule: the system's temporary folder with a trailing "/"; when it does not
     // exist, "Temp/" below the program folder, created on demand.
@@ -93,6 +96,8 @@ private:
     void offer(const TnuServer& server);
     bool downloadAll(const TnuServer& server);
     bool downloadOne(const TnuServer& server, const TServerFile& file);
+    bool signedByTrustedKey(const QString& address, const QString& destination);
+    void writeMarker(const QString& destination) const;
     bool keepGoing(qint64 received, qint64 total, qint64 expected, qint64 startedMs);
     void reportFailure(const TransferOutcome& outcome, const QString& address);
     void deleteDownloads(const TnuServer& server) const;
@@ -101,6 +106,7 @@ private:
     QString installedPath(const TServerFile& file) const;
 
     FileTransfer& transfer_;
+    const SignatureCheck& signature_;
     UpdateDialogs& dialogs_;
     UpdateProgress& progress_;
     QString programFolder_;

@@ -1,6 +1,7 @@
 #include "update/TkmNetUpdate.h"
 
 #include "platform/FileTransfer.h"
+#include "update/SignatureCheck.h"
 #include "update/FormatText.h"
 #include "update/UpdateDialogs.h"
 #include "update/UpdateProgress.h"
@@ -18,7 +19,7 @@ bool TkmNetUpdate::isPlainFileName(const QString& name) {
 }
 
 // Downloads every offered file in order; the first that fails stops the series, and what came so far
-// is deleted.
+// is deleted, with the marker that names it.
 bool TkmNetUpdate::downloadAll(const TnuServer& server) {
     progress_.show();
     bool complete = true;
@@ -29,8 +30,10 @@ bool TkmNetUpdate::downloadAll(const TnuServer& server) {
         }
     }
     progress_.hide();
-    if (!complete)
+    if (!complete) {
         deleteDownloads(server);
+        QFile::remove(temporaryFolder_ + QStringLiteral("Updater.upt"));
+    }
     return complete;
 }
 
@@ -43,10 +46,6 @@ bool TkmNetUpdate::downloadOne(const TnuServer& server, const TServerFile& file)
         return false;
     }
     const QString destination = temporaryFolder_ + name;
-    QFile marker(temporaryFolder_ + QStringLiteral("Updater.upt"));
-    if (marker.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        marker.write((destination + QStringLiteral("\r\n")).toUtf8());
-    marker.close();
     currentFile_ = name;
     progress_.setLines(slot(Retrieving), formatText(slot(FileLine), {name}),
                        formatText(slot(SourceLine), {address}));
@@ -64,7 +63,37 @@ bool TkmNetUpdate::downloadOne(const TnuServer& server, const TServerFile& file)
         dialogs_.inform(UpdateDialogs::Kind::Error, slot(Caption), formatText(slot(FileCorrupt), {address}));
         return false;
     }
+    if (!signedByTrustedKey(address, destination))
+        return false;
+    writeMarker(destination);
     return true;
+}
+
+// The file counts only with a signature by a trusted key beside it on the server, named like the file
+// plus ".sig"; without one it is deleted at once, and the user learns that the update was not installed.
+bool TkmNetUpdate::signedByTrustedKey(const QString& address, const QString& destination) {
+    const QString signatureFile = destination + QStringLiteral(".sig");
+    const TransferOutcome outcome =
+        transfer_.fetch(address + QStringLiteral(".sig"), signatureFile, [](qint64 received, qint64) {
+            return received <= SignatureCheck::MaxSignatureFileSize;
+        });
+    QFile file(signatureFile);
+    const bool fetched = outcome.status == TransferOutcome::Status::Done && file.open(QIODevice::ReadOnly);
+    const QByteArray text = fetched ? file.read(SignatureCheck::MaxSignatureFileSize) : QByteArray();
+    file.close();
+    file.remove();
+    if (signature_.verifies(destination, text))
+        return true;
+    QFile::remove(destination);
+    dialogs_.inform(UpdateDialogs::Kind::Error, slot(Caption), formatText(slot(NotVerified), {address}));
+    return false;
+}
+
+// "Updater.upt" names the downloaded file for the updater; it is written only for a verified file.
+void TkmNetUpdate::writeMarker(const QString& destination) const {
+    QFile marker(temporaryFolder_ + QStringLiteral("Updater.upt"));
+    if (marker.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        marker.write((destination + QStringLiteral("\r\n")).toUtf8());
 }
 
 // Reports the progress of a block and answers whether to go on; a cancel asks first when WarnOnCancel

@@ -1,5 +1,7 @@
 #include "UpdateFakes.h"
 #include "platform/FileTransfer.h"
+#include "platform/SignatureVerifier.h"
+#include "update/SignatureCheck.h"
 #include "update/TkmNetUpdate.h"
 
 #include <QDir>
@@ -57,8 +59,12 @@ TEST(NetUpdateLoopback, DownloadsTheOfferedFileOrStopsCleanly) {
          true},
         {"nobody listens", Where::Closed, "0.2", SetupFile, SetupSize, "", {}, 0, U::HostUnreachable, false},
     };
-    QTemporaryDir served, temp;
+    QTemporaryDir served, temp, keys;
     writeFile(served.filePath(SetupFile), QByteArray(SetupSize, 'v'));
+    const QString key = keys.filePath(QStringLiteral("key.pem"));
+    const std::unique_ptr<SignatureVerifier> verifier = createSignatureVerifier();
+    const SignatureCheck signature(*verifier, signUpdate({QStringLiteral("--new-key"), key}));
+    signUpdate({key, served.filePath(SetupFile)});
     QStringList texts;
     for (int i = 0; i < U::SlotCount; ++i)
         texts << QStringLiteral("<%1 %s> ").arg(i);
@@ -82,7 +88,7 @@ TEST(NetUpdateLoopback, DownloadsTheOfferedFileOrStopsCleanly) {
         dialogs.answers = c.answers;
         ScriptedProgress progress;
         progress.cancelAtBlock = c.cancelAtBlock;
-        TkmNetUpdate update(*transfer, dialogs, progress, served.path(), temp.path());
+        TkmNetUpdate update(*transfer, signature, dialogs, progress, served.path(), temp.path());
         update.urlProtocol = files ? URLProtocol::pFILE : URLProtocol::pHTTP;
         update.URLPath = files ? served.path() + u'/' : web;
         update.URLFile = QStringLiteral("vsp_update.inf");

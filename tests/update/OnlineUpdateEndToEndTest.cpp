@@ -1,11 +1,14 @@
 // The "Update" menu item of the main window against a web server on 127.0.0.1: the question, the
-// download, and the hand-over to the updater, after which the program ends without saving.
+// download, and the hand-over to the updater, after which the program ends without saving. Only a setup
+// signed by a trusted key is handed over; any other is deleted before anything runs.
 #include "../ui/MainFormFixture.h"
 #include "UpdateFakes.h"
+#include "update/SignatureCheck.h"
 #include "update/TOnlineUpdate.h"
 #include "update/UpdateMessageBoxes.h"
 
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTest>
@@ -19,6 +22,9 @@ QByteArray readFile(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// What happens to the setup or its signature between signing and the download.
+enum class Tamper { None, NoSignature, OtherFile, OtherKey, Truncated, ChangedByte };
+
 struct Case {
     const char* name;
     bool administrator;
@@ -27,19 +33,48 @@ struct Case {
     bool answer;               // to the first box
     const char* firstBoxStart; // the first box's text starts so
     bool handedOver;
+    Tamper tamper = Tamper::None;
 };
+
+// Puts the setup and its signature, made with tools/sign-update, on the server.
+void publish(const QString& setup, const QString& key, const QString& otherKey, Tamper tamper) {
+    QByteArray bytes(50000, 's');
+    writeFile(setup, bytes);
+    signUpdate({tamper == Tamper::OtherKey ? otherKey : key, setup});
+    QFile signature(setup + QStringLiteral(".sig"));
+    if (tamper == Tamper::NoSignature || tamper == Tamper::OtherFile)
+        signature.remove();
+    if (tamper == Tamper::OtherFile) {
+        writeFile(setup + QStringLiteral(".x"), "another file");
+        signUpdate({key, setup + QStringLiteral(".x")});
+        QFile::rename(setup + QStringLiteral(".x.sig"), signature.fileName());
+    }
+    if (tamper == Tamper::Truncated && signature.open(QIODevice::ReadWrite))
+        signature.resize(signature.size() / 2);
+    if (tamper == Tamper::ChangedByte)
+        writeFile(setup, bytes.replace(20000, 1, "t"));
+}
 
 } // namespace
 
 TEST_F(MainFormFixture, UpdateMenuItemAsksDownloadsAndHandsOver) {
+    const char* newer = "A new version is availabe. \r\nFaster";
     const Case cases[] = {
         {"no newer version", true, 2, "1.2.3.0", true, "No newer version is available. ", false},
         {"newer, answered No", true, 1, "1.3", false, "Eine neue Version ist verfügbar. \r\nFaster", false},
         {"newer, answered Yes", true, 2, "1.10", true, "A new version is availabe. \r\nFaster", true},
         {"no administrator", false, 2, "1.10", true, "To perform update check, you have", false},
+        {"no signature", true, 2, "1.10", true, newer, false, Tamper::NoSignature},
+        {"another file's signature", true, 2, "1.10", true, newer, false, Tamper::OtherFile},
+        {"another key's signature", true, 2, "1.10", true, newer, false, Tamper::OtherKey},
+        {"truncated signature", true, 2, "1.10", true, newer, false, Tamper::Truncated},
+        {"setup changed after signing", true, 2, "1.10", true, newer, false, Tamper::ChangedByte},
     };
     QTemporaryDir served, programFolder, temp;
-    writeFile(served.filePath("setup.tar.gz"), QByteArray(50000, 's'));
+    const QString key = programFolder.filePath("key.pem"), otherKey = programFolder.filePath("other.pem");
+    writeFile(programFolder.filePath(QLatin1String(SignatureCheck::KeyFileName)),
+              "# the test's key\n" + signUpdate({QStringLiteral("--new-key"), key}));
+    signUpdate({QStringLiteral("--new-key"), otherKey});
     // The updater records how it was started.
     const QString updater = programFolder.filePath(QStringLiteral("Update_Execute"));
     writeFile(updater, "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" > \"$(dirname \"$0\")/started-with\"\n");
@@ -49,6 +84,7 @@ TEST_F(MainFormFixture, UpdateMenuItemAsksDownloadsAndHandsOver) {
     updateAddress = QStringLiteral("http://127.0.0.1:%1/").arg(server.port());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        publish(served.filePath("setup.tar.gz"), key, otherKey, c.tamper);
         writeFile(served.filePath("vsp_update.inf"),
                   InfoStream()
                       .file(QStringLiteral("setup.tar.gz"), 50000)
@@ -59,15 +95,18 @@ TEST_F(MainFormFixture, UpdateMenuItemAsksDownloadsAndHandsOver) {
                       .bytes());
         QElapsedTimer clock;
         qint64 endedAfter = -1;
-        TOnlineUpdate update(programFolder.path(), c.administrator, [&] { endedAfter = clock.elapsed(); });
-        update.messageBoxes().setScriptedAnswers({c.answer});
+        TOnlineUpdate update(programFolder.path(), ProductIdentity().updateKey, c.administrator,
+                             [&] { endedAfter = clock.elapsed(); });
+        update.messageBoxes().setScriptedAnswers({c.answer, true});
         onlineUpdate = &update;
         host.dispatcher().selectLanguage(c.language);
         open();
         const QByteArray settingsBefore = readFile(store.filePath());
         child<QAction>("Update1")->trigger();
         clock.start();
-        ASSERT_EQ(update.messageBoxes().answeredTexts().size(), 1);
+        const QStringList& boxes = update.messageBoxes().answeredTexts();
+        ASSERT_EQ(boxes.size(), c.tamper == Tamper::None ? 1 : 2);
+        EXPECT_TRUE(c.tamper == Tamper::None || boxes.last().startsWith("The update could not be verified"));
         EXPECT_TRUE(
             update.messageBoxes().answeredTexts().first().startsWith(QString::fromUtf8(c.firstBoxStart)))
             << update.messageBoxes().answeredTexts().first().toStdString();
@@ -79,6 +118,10 @@ TEST_F(MainFormFixture, UpdateMenuItemAsksDownloadsAndHandsOver) {
         const QByteArray expected = "1\n" + temp.filePath(QStringLiteral("setup.tar.gz")).toUtf8() + "\n";
         EXPECT_EQ(readFile(started), c.handedOver ? expected : QByteArray());
         EXPECT_FALSE(QFileInfo::exists(temp.filePath(QStringLiteral("Updater.upt"))));
+        const QStringList left = QDir(temp.path()).entryList(QDir::Files);
+        EXPECT_EQ(left, c.handedOver ? QStringList({"setup.tar.gz", "vsp_update.nui"}) : QStringList());
+        for (const QString& file : left)
+            QFile::remove(temp.filePath(file));
         EXPECT_EQ(readFile(store.filePath()), settingsBefore);
         QFile::remove(started);
         form.reset();

@@ -51,6 +51,14 @@ private:
     QByteArray body_, files_;
 };
 
+// Runs tools/sign-update and answers what it prints (the public key).
+inline QByteArray signUpdate(const QStringList& arguments) {
+    QProcess tool;
+    tool.start(QStringLiteral(VESPERA_TOOLS "/sign-update"), arguments);
+    tool.waitForFinished();
+    return tool.readAllStandardOutput().trimmed();
+}
+
 // Records the boxes and answers the questions from a script.
 class ScriptedDialogs : public vespera::UpdateDialogs {
 public:

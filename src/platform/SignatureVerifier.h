@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArrayView>
+
+#include <memory>
+
+namespace vespera {
+
+// Checks Ed25519 signatures: the plain variant, over the whole message at once.
+class SignatureVerifier {
+public:
+    static constexpr qsizetype PublicKeySize = 32;
+    static constexpr qsizetype SignatureSize = 64;
+
+    virtual ~SignatureVerifier() = default;
+    // True when signature is the signature of message by the holder of publicKey (raw bytes). A key or
+    // a signature of the wrong size never verifies.
+    virtual bool verify(QByteArrayView publicKey, QByteArrayView message, QByteArrayView signature) const = 0;
+};
+
+// The platform's verifier.
+std::unique_ptr<SignatureVerifier> createSignatureVerifier();
+
+} // namespace vespera
