@@ -5,15 +5,17 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cctype>
 
 namespace vespera {
 
 namespace {
 
-// The raw bytes of base64 text of exactly the given size, or nothing.
-QByteArray decoded(const QByteArray& text, qsizetype size) {
-    const auto result =
-        QByteArray::fromBase64Encoding(text.trimmed(), QByteArray::AbortOnBase64DecodingErrors);
+// The raw bytes of base64 text of exactly the given size, or nothing. White space is ignored, so that
+// the text may be wrapped as the base64 tool wraps it.
+QByteArray decoded(QByteArray text, qsizetype size) {
+    text.removeIf([](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; });
+    const auto result = QByteArray::fromBase64Encoding(text, QByteArray::AbortOnBase64DecodingErrors);
     return result && result.decoded.size() == size ? result.decoded : QByteArray();
 }
 

@@ -9,7 +9,7 @@ namespace vespera {
 class SignatureVerifier;
 
 // Decides whether a downloaded file is signed by one of the trusted keys. A signature file holds the
-// Ed25519 signature over the whole file in base64, white space around it allowed; a key is the 32-byte
+// Ed25519 signature over the whole file in base64 (white space in it is ignored); a key is the 32-byte
 // Ed25519 public key in base64. tools/sign-update writes both forms.
 class SignatureCheck {
 public:

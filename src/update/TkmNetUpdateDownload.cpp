@@ -1,8 +1,8 @@
 #include "update/TkmNetUpdate.h"
 
 #include "platform/FileTransfer.h"
-#include "update/SignatureCheck.h"
 #include "update/FormatText.h"
+#include "update/SignatureCheck.h"
 #include "update/UpdateDialogs.h"
 #include "update/UpdateProgress.h"
 
