@@ -15,6 +15,11 @@ QString systemRuntimeFolder();
 // folder. It is the user's own only once checked: another user may have made it first.
 QString fallbackRuntimeFolder();
 
+// A folder in the temporary folder that only this user may use, "vespera-<uid>-update", made with mode
+// 0700: a download that is run later must not lie where another user could put a file in its place.
+// Empty when no such folder can be had.
+QString privateTemporaryFolder();
+
 // The folder of the running program file; the program finds "ver.ini" and its other files there.
 QString programFolder();
 

@@ -4,6 +4,7 @@
 #include "l10n/TranslationResources.h"
 #include "platform/FileTransfer.h"
 #include "platform/SignatureVerifier.h"
+#include "platform/UserFolders.h"
 #include "update/SignatureCheck.h"
 #include "update/TfmWizard.h"
 #include "update/TkmNetUpdate.h"
@@ -61,9 +62,9 @@ TOnlineUpdate::TOnlineUpdate(QString programFolder, const QByteArray& builtInKey
     if (keyFile.open(QIODevice::ReadOnly))
         signature_->addKeys(keyFile.readAll());
     wizard_ = std::make_unique<TfmWizard>();
-    component_ =
-        std::make_unique<TkmNetUpdate>(*transfer_, *signature_, *boxes_, *wizard_, programFolder_,
-                                       TkmNetUpdate::temporaryFolderFor(QDir::tempPath(), programFolder_));
+    component_ = std::make_unique<TkmNetUpdate>(
+        *transfer_, *signature_, *boxes_, *wizard_, programFolder_,
+        TkmNetUpdate::temporaryFolderFor(privateTemporaryFolder(), programFolder_));
 }
 
 TOnlineUpdate::~TOnlineUpdate() = default;

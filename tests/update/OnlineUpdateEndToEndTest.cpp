@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <unistd.h>
+
 using namespace vespera;
 
 namespace {
@@ -80,6 +82,8 @@ TEST_F(MainFormFixture, UpdateMenuItemAsksDownloadsAndHandsOver) {
     writeFile(updater, "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" > \"$(dirname \"$0\")/started-with\"\n");
     QFile::setPermissions(updater, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     qputenv("TMPDIR", temp.path().toUtf8());
+    // Downloads go to a folder of the user's own inside the temporary folder.
+    const QDir downloads(temp.filePath(QStringLiteral("vespera-%1-update").arg(::getuid())));
     LoopbackServer server(served.path());
     updateAddress = QStringLiteral("http://127.0.0.1:%1/").arg(server.port());
     for (const Case& c : cases) {
@@ -115,13 +119,14 @@ TEST_F(MainFormFixture, UpdateMenuItemAsksDownloadsAndHandsOver) {
         EXPECT_TRUE(!c.handedOver || endedAfter >= 450) << endedAfter;
         EXPECT_EQ(QTest::qWaitFor([&] { return QFileInfo::exists(started); }, c.handedOver ? 2000 : 1),
                   c.handedOver);
-        const QByteArray expected = "1\n" + temp.filePath(QStringLiteral("setup.tar.gz")).toUtf8() + "\n";
+        const QByteArray expected =
+            "1\n" + downloads.filePath(QStringLiteral("setup.tar.gz")).toUtf8() + "\n";
         EXPECT_EQ(readFile(started), c.handedOver ? expected : QByteArray());
-        EXPECT_FALSE(QFileInfo::exists(temp.filePath(QStringLiteral("Updater.upt"))));
-        const QStringList left = QDir(temp.path()).entryList(QDir::Files);
+        EXPECT_FALSE(QFileInfo::exists(downloads.filePath(QStringLiteral("Updater.upt"))));
+        const QStringList left = downloads.entryList(QDir::Files);
         EXPECT_EQ(left, c.handedOver ? QStringList({"setup.tar.gz", "vsp_update.nui"}) : QStringList());
         for (const QString& file : left)
-            QFile::remove(temp.filePath(file));
+            QFile::remove(downloads.filePath(file));
         EXPECT_EQ(readFile(store.filePath()), settingsBefore);
         QFile::remove(started);
         form.reset();

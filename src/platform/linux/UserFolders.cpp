@@ -1,5 +1,7 @@
 #include "platform/UserFolders.h"
 
+#include "platform/linux/FolderDescriptor.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,6 +30,11 @@ QString systemRuntimeFolder() {
 
 QString fallbackRuntimeFolder() {
     return QDir::tempPath() + QStringLiteral("/vespera-%1").arg(::getuid());
+}
+
+QString privateTemporaryFolder() {
+    const QString path = QDir::tempPath() + QStringLiteral("/vespera-%1-update").arg(::getuid());
+    return FolderDescriptor::openPrivate(path, ::getuid()).descriptor() >= 0 ? path : QString();
 }
 
 QString programFile() {
