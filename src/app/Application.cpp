@@ -10,6 +10,7 @@
 #include "engine/PowerActions.h"
 #include "platform/Autostart.h"
 #include "platform/CpuCounterSource.h"
+#include "platform/DesktopNotifications.h"
 #include "platform/DesktopTools.h"
 #include "platform/IPHelper.h"
 #include "platform/IdleTimeSource.h"
@@ -208,6 +209,9 @@ int runApplication(int argc, char* argv[]) {
     PowerActions actions(*power.backend, std::cerr);
     context.power = &actions;
     context.inhibitor = power.inhibitor.get();
+    // Without a notification service nothing is shown; the watch is the same.
+    const std::unique_ptr<DesktopNotifications> notifications = openDesktopNotifications();
+    context.notifications = notifications.get();
     const DesktopTools desktopTools;
     context.desktopTools = &desktopTools;
     const std::unique_ptr<Launcher> launcher = createLauncher();

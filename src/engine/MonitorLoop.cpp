@@ -15,6 +15,7 @@ MonitorLoop::MonitorLoop(WatchState& state, LoopHost& host, LoopSensors& sensors
 void MonitorLoop::setTime() {
     state_.periodSeconds = periodSecondsForIndex(state_.periodIndex, state_.customSeconds);
     state_.idleSeconds = 0;
+    state_.snoozed = false;
     lastResetTick_ = -1;
     state_.lastResetLine.clear();
 }
@@ -193,6 +194,7 @@ void MonitorLoop::fire(Dispatch dispatch, const QString& statusLine) {
     host_.stopTick();
     state_.idleSeconds = 0;
     state_.periodSeconds = 0;
+    state_.snoozed = false;
     host_.runShutdownCommand();
     // The user can abort while the command runs (the countdown's Esc still works then); an abort
     // disarms the watch, and a disarmed watch performs nothing.

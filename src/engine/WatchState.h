@@ -36,6 +36,8 @@ struct WatchState {
     int periodSeconds = 300;
     int customSeconds = 60;
     int periodIndex = 4; // entry of the period selector
+    // "15 Minuten später": this run's period holds 15 minutes more. Setting the period or a firing ends it.
+    bool snoozed = false;
 
     QString actionName = QStringLiteral("Ausschalten");
     int actionIndex = 0;        // entry of the action selector

@@ -78,6 +78,8 @@ bool ScheduleRule::ScheduleMatches(const Settings& schedule) {
     const qint64 at = now.toMSecsSinceEpoch();
     const qint64 from = windowStart(at);
     previousTick_ = at;
+    if (deferredDue(schedule, from, at))
+        return true;
     const QTime time(schedule.Stunde, schedule.Minute, schedule.Sekunde);
     if (!time.isValid())
         return false;
@@ -92,6 +94,64 @@ bool ScheduleRule::ScheduleMatches(const Settings& schedule) {
         }
     }
     return false;
+}
+
+// A postponed second fires at its new moment under the same rule as a scheduled one, and only while the
+// schedule still names its day and time: a schedule changed since does not fire at the old one.
+bool ScheduleRule::deferredDue(const Settings& schedule, qint64 from, qint64 at) {
+    if (!deferred_ || deferred_->at > at)
+        return false;
+    const bool due = deferred_->at + SecondMs > from && deferredStillScheduled(schedule);
+    deferred_.reset();
+    return due;
+}
+
+bool ScheduleRule::deferredStillScheduled(const Settings& schedule) const {
+    return deferred_->scheduled.second == QTime(schedule.Stunde, schedule.Minute, schedule.Sekunde) &&
+           dayMatches(schedule, deferred_->scheduled.first);
+}
+
+// The next scheduled second after now that has neither fired nor been postponed.
+std::optional<ScheduleRule::Moment> ScheduleRule::nextScheduled(const Settings& schedule,
+                                                                qint64 horizonMs) const {
+    const QDateTime now = clock_.now();
+    const qint64 at = now.toMSecsSinceEpoch();
+    const QTime time(schedule.Stunde, schedule.Minute, schedule.Sekunde);
+    if (!time.isValid())
+        return std::nullopt;
+    for (QDate day = now.date(); day <= onClock(at + horizonMs, now).date(); day = day.addDays(1)) {
+        const qint64 moment = dayMatches(schedule, day) ? firstShown(day, time, now) : at;
+        if (moment > at && moment <= at + horizonMs && fired_ != std::pair{day, time})
+            return Moment{{day, time}, moment};
+    }
+    return std::nullopt;
+}
+
+std::optional<qint64> ScheduleRule::msToNext(const Settings& schedule, qint64 horizonMs) const {
+    const qint64 at = clock_.now().toMSecsSinceEpoch();
+    if (postponed(schedule) && deferred_->at <= at + horizonMs)
+        return deferred_->at - at;
+    if (const std::optional<Moment> next = nextScheduled(schedule, horizonMs))
+        return next->at - at;
+    return std::nullopt;
+}
+
+bool ScheduleRule::postpone(const Settings& schedule, qint64 horizonMs, qint64 delayMs) {
+    const qint64 at = clock_.now().toMSecsSinceEpoch();
+    if (postponed(schedule) && deferred_->at <= at + horizonMs) {
+        deferred_->at += delayMs;
+        return true;
+    }
+    const std::optional<Moment> next = nextScheduled(schedule, horizonMs);
+    if (!next)
+        return false;
+    fired_ = next->scheduled; // the second itself is done with: it fires at its new moment only
+    deferred_ = Moment{next->scheduled, next->at + delayMs};
+    return true;
+}
+
+bool ScheduleRule::postponed(const Settings& schedule) const {
+    return deferred_ && deferred_->at > clock_.now().toMSecsSinceEpoch() && deferredStillScheduled(schedule);
 }
 
 } // namespace vespera

@@ -42,12 +42,30 @@ public:
     // the clock stands in.
     void restart();
 
+    // Milliseconds from now to the next second that will fire (a postponed one at its new moment), when it
+    // comes within `horizonMs`.
+    std::optional<qint64> msToNext(const Settings& schedule, qint64 horizonMs) const;
+    // The next second that will fire, if it comes within `horizonMs`, fires `delayMs` later instead; the
+    // days after keep their time. False when none comes within the horizon.
+    bool postpone(const Settings& schedule, qint64 horizonMs, qint64 delayMs);
+    // A postponed second is still to come.
+    bool postponed(const Settings& schedule) const;
+
 private:
+    struct Moment {
+        std::pair<QDate, QTime> scheduled;
+        qint64 at = 0; // ms since the epoch
+    };
+
     qint64 windowStart(qint64 now) const;
+    std::optional<Moment> nextScheduled(const Settings& schedule, qint64 horizonMs) const;
+    bool deferredStillScheduled(const Settings& schedule) const;
+    bool deferredDue(const Settings& schedule, qint64 from, qint64 at);
 
     const LocalClock& clock_;
     std::optional<qint64> previousTick_;           // ms since the epoch
     std::optional<std::pair<QDate, QTime>> fired_; // the scheduled day and time that fired last
+    std::optional<Moment> deferred_;               // a postponed day and time, at its new moment
 };
 
 } // namespace vespera

@@ -47,6 +47,7 @@ struct Settings {
     int Language = 1;
     // Added keys, after the ones above.
     bool KeepAwake = true; // hold an inhibitor against suspend and idle locking while armed
+    bool WarnAhead = true; // a desktop notification a minute before the action
 
     bool operator==(const Settings&) const = default;
 };

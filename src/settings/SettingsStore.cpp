@@ -25,7 +25,7 @@ struct Field {
 };
 
 // The keys in the order they are read; each one's default is the value Settings starts with.
-constexpr std::array<Field, 39> ReadOrder = {{
+constexpr std::array<Field, 40> ReadOrder = {{
     {u"proz_taskbar", &Settings::proz_taskbar},
     {u"net_taskbar", &Settings::net_taskbar},
     {u"armed", &Settings::armed},
@@ -65,10 +65,11 @@ constexpr std::array<Field, 39> ReadOrder = {{
     {u"Daempfung", &Settings::Daempfung},
     {u"Language", &Settings::Language},
     {u"KeepAwake", &Settings::KeepAwake},
+    {u"WarnAhead", &Settings::WarnAhead},
 }};
 
 // The keys in the order they are written. fmaxdaempfung is missing on purpose: only a hand edit sets it.
-constexpr std::array<QStringView, 38> WriteOrder = {
+constexpr std::array<QStringView, 39> WriteOrder = {
     u"proz_taskbar",
     u"net_taskbar",
     u"armed",
@@ -107,6 +108,7 @@ constexpr std::array<QStringView, 38> WriteOrder = {
     u"fexeparam",
     u"customtime",
     u"KeepAwake",
+    u"WarnAhead",
 };
 
 template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };

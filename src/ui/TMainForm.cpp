@@ -58,7 +58,7 @@ TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
           createFormTranslator(*this, shippedTranslationTable(QStringLiteral("TMainForm")), DoNotTranslate)),
       systemFacts_(std::make_unique<SystemFactsCache>(*context.systemInformation)),
       loop_(state_, *this, *this, *translator_), clock_(context.clock ? *context.clock : systemClock_),
-      schedule_(clock_) {
+      schedule_(clock_), preWarning_(state_, schedule_, settings_, *translator_, context.notifications) {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -245,12 +245,18 @@ void TMainForm::setupTimers() {
         updateInhibitor();
         SaveSettings();
     });
+    connect(warnAheadAction_, &QAction::triggered, this, [this](bool on) {
+        preWarning_.setEnabled(on);
+        SaveSettings();
+    });
 }
 
 // The countdown window lives as long as the main window, hidden until the tick shows it.
 void TMainForm::setupCountdown() {
     CountdownOwner& owner = *this;
     countdown_ = std::make_unique<TCountDownForm>(owner, *context_.keys, *context_.dispatcher);
+    // "Abbrechen" on the warning a minute ahead disarms as the countdown's Cancel does.
+    preWarning_.setCancel([this] { countdown_->AdvGlassButton1Click(); });
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -5,6 +5,7 @@
 #include "l10n/TextSource.h"
 #include "engine/LoopHost.h"
 #include "engine/MonitorLoop.h"
+#include "engine/PreWarning.h"
 #include "engine/WatchState.h"
 #include "sensors/IdleTimeInput.h"
 #include "sensors/Watch.h"
@@ -41,6 +42,7 @@ class LanguageDispatcher;
 class LanguageMenu;
 class StandardMessageBox;
 class CpuLoadSampling;
+class DesktopNotifications;
 class DesktopTools;
 class Launcher;
 class NetworkMeter;
@@ -75,7 +77,8 @@ struct MainFormContext {
     CpuLoadSampling* cpuSampling = nullptr;
     NetworkMeter* networkMeter = nullptr;
     PowerActions* power = nullptr;
-    SleepInhibitor* inhibitor = nullptr; // keeps the session awake while armed; none in some tests
+    SleepInhibitor* inhibitor = nullptr;           // keeps the session awake while armed; none in some tests
+    DesktopNotifications* notifications = nullptr; // the warning a minute ahead; none in some tests
     const DesktopTools* desktopTools = nullptr;
     LanguageDispatcher* dispatcher = nullptr; // the program's active language
     StandardMessageBox* messageBoxes = nullptr;
@@ -272,6 +275,7 @@ private:
     SystemClock systemClock_;
     const LocalClock& clock_;
     ScheduleRule schedule_;
+    PreWarning preWarning_;
     TSchedForm* schedForm_ = nullptr;
     bool loading_ = false;
     bool firstStart_ = false;
@@ -321,6 +325,7 @@ private:
     QAction* dampingAction_ = nullptr;
     QAction* commandAction_ = nullptr;
     QAction* keepAwakeAction_ = nullptr;
+    QAction* warnAheadAction_ = nullptr;
     QAction* germanAction_ = nullptr;
     QAction* englishAction_ = nullptr;
     QAction* helpAction_ = nullptr;

@@ -45,6 +45,7 @@ void TMainForm::CheckBox2Click() {
         Timer2->start();
     else
         Timer2->stop();
+    preWarning_.withdraw(); // a new run, or none
     updateInhibitor();
 }
 
@@ -149,6 +150,7 @@ void TMainForm::Timer2Timer() {
     }
     readIdleTime();
     loop_.tick();
+    preWarning_.afterTick();
     syncFromState();
 }
 
@@ -204,6 +206,7 @@ void TMainForm::disarm() {
 void TMainForm::stopTick() {
     Timer2->stop();
     state_.tickRunning = false;
+    preWarning_.withdraw(); // before the command and the action
     updateInhibitor();
 }
 

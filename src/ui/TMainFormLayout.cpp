@@ -237,10 +237,11 @@ void TMainForm::setupMenus() {
                 QStringLiteral("Benutzerdefinierten Shutdownzeitraum einstellen"));
     keepAwakeAction_ =
         addMenuItem(expert, "WachHalten1", QStringLiteral("PC wach halten, solange aktiviert"));
+    warnAheadAction_ = addMenuItem(expert, "Vorwarnung1", QStringLiteral("Vorwarnung eine Minute vorher"));
     setupAboutMenu();
     for (QAction* a :
          {startWithSystemAction_, startMinimizedAction_, germanAction_, englishAction_, averageMethodAction_,
-          highestMethodAction_, dampingAction_, commandAction_, keepAwakeAction_})
+          highestMethodAction_, dampingAction_, commandAction_, keepAwakeAction_, warnAheadAction_})
         a->setCheckable(true);
 }
 

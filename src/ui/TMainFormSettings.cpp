@@ -29,6 +29,8 @@ void TMainForm::LoadSettings() {
     FullScreenchk->setChecked(s.FullscreenCountdown);
     dampingAction_->setChecked(s.Daempfung);
     keepAwakeAction_->setChecked(s.KeepAwake);
+    warnAheadAction_->setChecked(s.WarnAhead);
+    preWarning_.setEnabled(s.WarnAhead);
     germanAction_->setChecked(s.Language != 2);
     englishAction_->setChecked(s.Language == 2);
     highestMethodAction_->setChecked(s.processormethod != 0);
@@ -77,6 +79,7 @@ Settings TMainForm::collectSettings() const {
     s.FullscreenCountdown = FullScreenchk->isChecked();
     s.Daempfung = dampingAction_->isChecked();
     s.KeepAwake = keepAwakeAction_->isChecked();
+    s.WarnAhead = warnAheadAction_->isChecked();
     s.processormethod = highestMethodAction_->isChecked() ? 1 : 0;
     s.Language = context_.dispatcher->activeLanguage();
     return s;

@@ -153,6 +153,7 @@ TEST_F(SettingsStoreTest, NewFileHoldsEveryKeyButTheDampingLengthInWritingOrder)
                                   "fexeparam=",
                                   "customtime=60",
                                   "KeepAwake=1",
+                                  "WarnAhead=1",
                                   ""};
     EXPECT_EQ(QString::fromUtf8(readFile()).split('\n'), expected);
 }
@@ -211,6 +212,7 @@ TEST_F(SettingsStoreTest, SaveKeepsForeignLinesAndTheFileLineEnds) {
         << after.toStdString();
     EXPECT_TRUE(after.endsWith("customtime=60\r\n"
                                "KeepAwake=1\r\n"
+                               "WarnAhead=1\r\n"
                                "\r\n"
                                "[Later]\r\n"
                                "x=1\r\n"))

@@ -75,6 +75,7 @@ protected:
     QString updateAddress;
     const WatchPlatform* watchPlatform = nullptr;
     IdleTimeSource* idleTime = nullptr;
+    DesktopNotifications* notifications = nullptr;
 
     static QProcessEnvironment toolEnvironment(const QString& folder) {
         QProcessEnvironment env;
@@ -111,6 +112,7 @@ protected:
         context.updateAddress = updateAddress;
         context.watchPlatform = watchPlatform;
         context.idleTime = idleTime;
+        context.notifications = notifications;
         context.processManager = &processManager;
         context.processes = processes.get();
         context.windows = windows.get();
