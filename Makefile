@@ -40,8 +40,8 @@ test-sanitize: deps
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
 fuzz: deps
-	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DVESPERA_BUILD_FUZZ=ON -DVESPERA_BUILD_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target vespera_resources fuzz_translation_table fuzz_update_info fuzz_settings
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESPERA_BUILD_FUZZ=ON -DVESPERA_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target vespera_resources_resources_1 fuzz_translation_table fuzz_update_info fuzz_settings
 	@for run in translation_table:$(FUZZ_BUILD)/resources/translations update_info:tests/data/update \
 			settings:tests/fuzz/corpus/settings; do \
 		name=$${run%%:*}; mkdir -p $(FUZZ_BUILD)/corpus/$$name; \

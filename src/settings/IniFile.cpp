@@ -44,9 +44,11 @@ std::optional<QStringView> keyName(QStringView line) {
     return trimmed.first(equals).trimmed();
 }
 
+// A carriage return inside the value reads as the blank it is written as, so a value survives being
+// written back.
 QString keyValue(QStringView line) {
     const QStringView trimmed = line.trimmed();
-    return trimmed.sliced(trimmed.indexOf(u'=') + 1).trimmed().toString();
+    return trimmed.sliced(trimmed.indexOf(u'=') + 1).trimmed().toString().replace(u'\r', u' ');
 }
 
 int digitValue(QChar c, int base) {

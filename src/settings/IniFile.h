@@ -11,7 +11,8 @@ namespace vespera {
 // An INI document read and written the way the Windows private-profile functions do it:
 // - section and key names are compared ignoring ASCII case;
 // - only the first section of a name counts, and in it the first key of a name;
-// - names and values are trimmed; a line "key=value" is split at its first "=";
+// - names and values are trimmed; a line "key=value" is split at its first "="; a carriage return inside
+//   a value reads as a blank, the way it is written;
 // - lines starting with ";" or "#" are comments;
 // - writing replaces the first matching key line, or adds the key after the last line of its section
 //   (adding the section at the end when it is missing); every other line stays as it was, in its place.

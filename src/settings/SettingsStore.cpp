@@ -110,6 +110,7 @@ constexpr std::array<QStringView, 38> WriteOrder = {
 };
 
 template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 void readField(const IniFile& ini, const Field& field, Settings& s) {
     std::visit(Overloaded{
