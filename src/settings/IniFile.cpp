@@ -96,7 +96,7 @@ IniFile IniFile::fromBytes(const QByteArray& bytes) {
     for (;;) {
         const qsizetype end = rest.indexOf('\n');
         QByteArrayView line = end < 0 ? rest : rest.first(end);
-        if (line.endsWith('\r'))
+        while (line.endsWith('\r'))
             line.chop(1);
         const QByteArray original = line.toByteArray();
         ini.lines_.append(Line{decodeUtf8OrCp1252(original), original});

@@ -20,7 +20,7 @@ namespace vespera {
 // by another program never changes how the others read; a byte-order mark is dropped. A line the
 // program has not written is written back with the bytes it was read with; a written line is UTF-8.
 // Every line ends with the line end the file had (that of its first line); a document without line
-// ends gets "\n".
+// ends gets "\n". Carriage returns before a line feed belong to the line end.
 class IniFile {
 public:
     IniFile() = default;
