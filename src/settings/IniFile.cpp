@@ -84,7 +84,7 @@ QString singleLine(const QString& value) {
 IniFile IniFile::fromBytes(const QByteArray& bytes) {
     IniFile ini;
     QByteArrayView rest(bytes);
-    if (rest.startsWith("\xEF\xBB\xBF"))
+    while (rest.startsWith("\xEF\xBB\xBF"))
         rest = rest.sliced(3);
     const qsizetype firstBreak = rest.indexOf('\n');
     if (firstBreak > 0 && rest.at(firstBreak - 1) == '\r')

@@ -141,6 +141,7 @@ TEST(IniFile, KeepsTheLineEndOfTheFileAndDropsTheByteOrderMark) {
         {"[Settings]\na=1", "[Settings]\na=2\n"},
         {"[Settings]\nb=1\r\r\na=1\r\n", "[Settings]\nb=1\na=2\n"},
         {"\xEF\xBB\xBF[Settings]\r\na=1\r\n", "[Settings]\r\na=2\r\n"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF[Settings]\na=1\n", "[Settings]\na=2\n"},
         {"", "[Settings]\na=2\n"},
     };
     for (const auto& c : cases) {
