@@ -6,7 +6,7 @@ ifeq ($(CI),true)
 CMAKE_FLAGS += -DVESPERA_WERROR=ON
 endif
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test bench format clean test-sanitize fuzz
 
 all: build
 
@@ -24,6 +24,30 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS) --timeout 300
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in a folder of its own.
+SANITIZE_BUILD ?= build-sanitize
+SANITIZE_FLAGS = -O1 -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVESPERA_BUILD_BENCH=OFF \
+		"-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE_FLAGS)" \
+		"-DCMAKE_SHARED_LINKER_FLAGS=$(SANITIZE_FLAGS)" "-DCMAKE_MODULE_LINKER_FLAGS=$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS) --timeout 900
+
+# The fuzz targets, built with clang in a folder of their own and run one after another.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESPERA_BUILD_FUZZ=ON -DVESPERA_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target vespera_resources_resources_1 fuzz_translation_table fuzz_update_info fuzz_settings
+	@for run in translation_table:$(FUZZ_BUILD)/resources/translations update_info:tests/data/update \
+			settings:tests/fuzz/corpus/settings; do \
+		name=$${run%%:*}; mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
+		nice -n 19 $(FUZZ_BUILD)/tests/fuzz/fuzz_$$name -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			$(FUZZ_BUILD)/corpus/$$name $${run#*:} || exit 1; \
+	done
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done

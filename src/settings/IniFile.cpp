@@ -44,9 +44,11 @@ std::optional<QStringView> keyName(QStringView line) {
     return trimmed.first(equals).trimmed();
 }
 
+// A carriage return inside the value reads as the blank it is written as, so a value survives being
+// written back.
 QString keyValue(QStringView line) {
     const QStringView trimmed = line.trimmed();
-    return trimmed.sliced(trimmed.indexOf(u'=') + 1).trimmed().toString();
+    return trimmed.sliced(trimmed.indexOf(u'=') + 1).trimmed().toString().replace(u'\r', u' ');
 }
 
 int digitValue(QChar c, int base) {
@@ -82,7 +84,7 @@ QString singleLine(const QString& value) {
 IniFile IniFile::fromBytes(const QByteArray& bytes) {
     IniFile ini;
     QByteArrayView rest(bytes);
-    if (rest.startsWith("\xEF\xBB\xBF"))
+    while (rest.startsWith("\xEF\xBB\xBF"))
         rest = rest.sliced(3);
     const qsizetype firstBreak = rest.indexOf('\n');
     if (firstBreak > 0 && rest.at(firstBreak - 1) == '\r')
@@ -94,7 +96,7 @@ IniFile IniFile::fromBytes(const QByteArray& bytes) {
     for (;;) {
         const qsizetype end = rest.indexOf('\n');
         QByteArrayView line = end < 0 ? rest : rest.first(end);
-        if (line.endsWith('\r'))
+        while (line.endsWith('\r'))
             line.chop(1);
         const QByteArray original = line.toByteArray();
         ini.lines_.append(Line{decodeUtf8OrCp1252(original), original});

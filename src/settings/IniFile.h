@@ -11,15 +11,17 @@ namespace vespera {
 // An INI document read and written the way the Windows private-profile functions do it:
 // - section and key names are compared ignoring ASCII case;
 // - only the first section of a name counts, and in it the first key of a name;
-// - names and values are trimmed; a line "key=value" is split at its first "=";
+// - names and values are trimmed; a line "key=value" is split at its first "="; a carriage return inside
+//   a value reads as a blank, the way it is written;
 // - lines starting with ";" or "#" are comments;
 // - writing replaces the first matching key line, or adds the key after the last line of its section
 //   (adding the section at the end when it is missing); every other line stays as it was, in its place.
 // Each line is read as UTF-8 when its bytes are valid UTF-8, else as Windows-1252, so one line written
-// by another program never changes how the others read; a byte-order mark is dropped. A line the
-// program has not written is written back with the bytes it was read with; a written line is UTF-8.
+// by another program never changes how the others read; byte-order marks at the start are dropped. A
+// line the program has not written is written back with the bytes it was read with; a written line is
+// UTF-8.
 // Every line ends with the line end the file had (that of its first line); a document without line
-// ends gets "\n".
+// ends gets "\n". Carriage returns before a line feed belong to the line end.
 class IniFile {
 public:
     IniFile() = default;

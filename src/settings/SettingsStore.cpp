@@ -112,6 +112,7 @@ constexpr std::array<QStringView, 39> WriteOrder = {
 };
 
 template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 void readField(const IniFile& ini, const Field& field, Settings& s) {
     std::visit(Overloaded{
@@ -137,17 +138,17 @@ const Field& fieldFor(QStringView key) {
 
 // The present file, whose lines a save keeps. One that is there but cannot be read stops the save:
 // writing over it would lose the lines the program does not know.
-IniFile readForUpdate(const QString& path) {
+QByteArray readForUpdate(const QString& path) {
     QFile file(path);
     if (!file.exists())
-        return IniFile();
+        return QByteArray();
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw SettingsWriteError(QStringLiteral("Cannot update \"%1\": it cannot be read: %2")
                                      .arg(QDir::toNativeSeparators(path), file.errorString()));
-    return IniFile::fromBytes(bytes);
+    return bytes;
 }
 
 } // namespace
@@ -171,20 +172,28 @@ bool SettingsStore::ensureFolder() const {
 }
 
 Settings SettingsStore::load(int defaultLanguage) const {
+    QFile file(filePath());
+    return parse(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), defaultLanguage);
+}
+
+void SettingsStore::save(const Settings& settings) const {
+    writeFileAtomically(filePath(), update(readForUpdate(filePath()), settings));
+}
+
+Settings SettingsStore::parse(const QByteArray& bytes, int defaultLanguage) {
     Settings settings;
     settings.Language = defaultLanguage;
-    QFile file(filePath());
-    const IniFile ini = file.open(QIODevice::ReadOnly) ? IniFile::fromBytes(file.readAll()) : IniFile();
+    const IniFile ini = IniFile::fromBytes(bytes);
     for (const Field& field : ReadOrder)
         readField(ini, field, settings);
     return settings;
 }
 
-void SettingsStore::save(const Settings& settings) const {
-    IniFile ini = readForUpdate(filePath());
+QByteArray SettingsStore::update(const QByteArray& bytes, const Settings& settings) {
+    IniFile ini = IniFile::fromBytes(bytes);
     for (const QStringView key : WriteOrder)
         writeField(ini, fieldFor(key), settings);
-    writeFileAtomically(filePath(), ini.toBytes());
+    return ini.toBytes();
 }
 
 } // namespace vespera

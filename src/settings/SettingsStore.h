@@ -36,6 +36,11 @@ public:
     // writing over it would lose the lines the program does not know.
     void save(const Settings& settings) const;
 
+    // The settings a file's bytes hold, each missing or unreadable key at its default.
+    static Settings parse(const QByteArray& bytes, int defaultLanguage);
+    // A file's bytes with every written key set to the settings' value and every other line kept.
+    static QByteArray update(const QByteArray& bytes, const Settings& settings);
+
 private:
     QString folder_;
 };

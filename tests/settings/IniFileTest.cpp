@@ -80,10 +80,12 @@ TEST(IniFile, ValuesAreTrimmedAndSplitAtTheFirstEqualsSign) {
                               ";armed=1\n"
                               "#Fkey=1\n"
                               "process=\n"
+                              "submethod=sub1\rFkey=1\r\n"
                               "no equals sign\n");
     EXPECT_EQ(ini.readString(u"Settings", u"type", "Ausschalten"), "Reboot");
     EXPECT_EQ(ini.readString(u"Settings", u"fexeparam", ""), "-a=b");
     EXPECT_EQ(ini.readString(u"Settings", u"process", "default"), "");
+    EXPECT_EQ(ini.readString(u"Settings", u"submethod", ""), "sub1 Fkey=1"); // as it is written back
     EXPECT_FALSE(ini.value(u"Settings", u"armed"));
     EXPECT_FALSE(ini.value(u"Settings", u"#Fkey"));
     EXPECT_FALSE(ini.value(u"Settings", u"no equals sign"));
@@ -137,7 +139,9 @@ TEST(IniFile, KeepsTheLineEndOfTheFileAndDropsTheByteOrderMark) {
     } cases[] = {
         {"[Settings]\r\na=1\r\n", "[Settings]\r\na=2\r\n"},
         {"[Settings]\na=1", "[Settings]\na=2\n"},
+        {"[Settings]\nb=1\r\r\na=1\r\n", "[Settings]\nb=1\na=2\n"},
         {"\xEF\xBB\xBF[Settings]\r\na=1\r\n", "[Settings]\r\na=2\r\n"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF[Settings]\na=1\n", "[Settings]\na=2\n"},
         {"", "[Settings]\na=2\n"},
     };
     for (const auto& c : cases) {
