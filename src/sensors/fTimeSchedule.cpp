@@ -158,7 +158,9 @@ void TSchedForm::FormShow() {
     showTime(hour_, settings_.Stunde);
     showTime(minute_, settings_.Minute);
     showTime(second_, settings_.Sekunde);
-    cbbmonthday->setCurrentIndex(settings_.DayofMonth - 1);
+    // A day outside 1..31 (a hand-edited file) selects nothing, as it never matches.
+    const int day = settings_.DayofMonth;
+    cbbmonthday->setCurrentIndex(day >= 1 && day <= 31 ? day - 1 : -1);
     suppressWeekdays_ = true;
     for (int i = 0; i < 7; ++i)
         days_[i]->setChecked(settings_.*Weekdays[i]);
