@@ -154,12 +154,19 @@ void TMainForm::Timer2Timer() {
     syncFromState();
 }
 
+// Only a text that changed reaches its widget: an unchanged one would still be laid out again.
 void TMainForm::syncFromState() {
-    StatusLine->setText(displayText(state_.statusLine));
+    const QString status = displayText(state_.statusLine);
+    if (StatusLine->text() != status)
+        StatusLine->setText(status);
     const QString why =
         state_.lastResetLine.isEmpty() ? QString() : QStringLiteral("\r\n") + state_.lastResetLine;
-    StatusLine->setToolTip(displayText(state_.statusLine + why));
-    tray_->setToolTip(displayText(state_.trayHint + why));
+    const QString statusHint = displayText(state_.statusLine + why);
+    if (StatusLine->toolTip() != statusHint)
+        StatusLine->setToolTip(statusHint);
+    const QString trayHint = displayText(state_.trayHint + why);
+    if (tray_->toolTip() != trayHint)
+        tray_->setToolTip(trayHint);
 }
 
 // Notes whether the watch is armed as the machine goes to sleep; only such a watch is re-armed.

@@ -47,7 +47,7 @@ void TMainForm::watchProcess() {
 }
 
 void TMainForm::showProcessStatus() {
-    if (processCondition_)
+    if (processCondition_ && isVisible())
         SysInfo1lbl->setText(displayText(
             processCondition_->statusText(*translator_, settings_.process, settings_.processpercent)));
 }

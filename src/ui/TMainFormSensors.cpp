@@ -22,7 +22,7 @@ namespace vespera {
 void TMainForm::Timer1Timer() {
     Timer1->stop();
     Progressbar1_new->setValue(context_.cpuSampling->SampleCpuLoad(state_, settings_));
-    if (!CheckBox2->isChecked())
+    if (!CheckBox2->isChecked() && !StatusLine->text().isEmpty())
         StatusLine->clear();
     Timer1->start();
 }
@@ -41,8 +41,10 @@ void TMainForm::Timer3Timer() {
 
 void TMainForm::showNetworkScale() {
     const NetworkScale& scale = context_.networkMeter->scale();
-    Label4->setText(scale.label());
-    Label4->adjustSize();
+    if (Label4->text() != scale.label()) {
+        Label4->setText(scale.label());
+        Label4->adjustSize();
+    }
     ProgressBar2_new->setMaximum(scale.gaugeMaximum());
     ProgressBar2_new->setValue(scale.gaugeValue());
     ProgressBar2_new->setFormat(scale.gaugeText());

@@ -42,8 +42,10 @@ void TMainForm::UpdateSysInfo() {
     }
 }
 
+// A hidden window's panel waits: showing the window builds it afresh.
 void TMainForm::refreshSystemInfo() {
-    UpdateSysInfo();
+    if (isVisible())
+        UpdateSysInfo();
 }
 
 // The screen the window is on, in its physical pixels.

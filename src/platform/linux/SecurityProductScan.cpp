@@ -79,9 +79,11 @@ bool ufwEnabled(const QDir& root) {
 // configuration lets everything through.
 bool nftablesEnabled(const QDir& root) {
     const QDir units(root.filePath(QStringLiteral("etc/systemd/system")));
-    const QStringList wants = units.entryList({QStringLiteral("*.wants")}, QDir::Dirs);
-    const bool started = std::ranges::any_of(wants, [&](const QString& target) {
-        return QFile::exists(units.filePath(target + QStringLiteral("/nftables.service")));
+    // A name filter would compile a pattern at every call: the suffix is compared instead.
+    const QStringList folders = units.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const bool started = std::ranges::any_of(folders, [&](const QString& target) {
+        return target.endsWith(QLatin1String(".wants"), Qt::CaseInsensitive) &&
+               QFile::exists(units.filePath(target + QStringLiteral("/nftables.service")));
     });
     if (!started)
         return false;
