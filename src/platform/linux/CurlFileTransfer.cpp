@@ -78,13 +78,12 @@ struct ListDeleter {
 
 } // namespace
 
-CurlFileTransfer::CurlFileTransfer() {
-    static std::once_flag initialised;
-    std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
+// The library and its TLS back end are set up at the first transfer, not at start-up: they hold
+// megabytes of memory that only an update needs.
 TransferOutcome CurlFileTransfer::fetch(const QString& address, const QString& destination,
                                         const Progress& progress) {
+    static std::once_flag initialised;
+    std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
     QFile file(destination);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return {TransferOutcome::Status::Failed, file.errorString()};

@@ -8,7 +8,6 @@ namespace vespera {
 // followed between http, https and ftp only, certificates always checked.
 class CurlFileTransfer : public FileTransfer {
 public:
-    CurlFileTransfer();
     TransferOutcome fetch(const QString& address, const QString& destination,
                           const Progress& progress) override;
 };
