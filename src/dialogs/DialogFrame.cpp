@@ -1,8 +1,8 @@
 #include "dialogs/DialogFrame.h"
 
+#include "ui/PictureLabel.h"
+
 #include <QDialog>
-#include <QIcon>
-#include <QLabel>
 #include <QScreen>
 
 namespace vespera {
@@ -13,9 +13,8 @@ void setupDialogFrame(QDialog& dialog, QSize clientSize) {
     dialog.setWindowTitle(QStringLiteral("Vespera"));
     dialog.setAttribute(Qt::WA_WindowPropagation);
     dialog.setFixedSize(clientSize);
-    auto* picture = placeDialogChild<QLabel>(&dialog, "Image1", QRect(QPoint(0, 0), clientSize));
-    picture->setPixmap(QIcon(QStringLiteral(":/pictures/dialog.svg")).pixmap(clientSize));
-    picture->setScaledContents(true);
+    placeDialogChild<PictureLabel>(&dialog, "Image1", QRect(QPoint(0, 0), clientSize))
+        ->setPicture(QStringLiteral(":/pictures/dialog.svg"));
 }
 
 void centreOnScreen(QDialog& dialog) {

@@ -5,6 +5,7 @@
 
 #include "ui/LinkLabel.h"
 #include "ui/MenuItem.h"
+#include "ui/PictureLabel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -181,9 +182,8 @@ void TMainForm::setupRightPanel() {
     Label5 = link(links, "Label5", 34, QStringLiteral("Energieoptionen anzeigen"));
     Label9 = link(links, "Label9", 50, QStringLiteral("Einstellungsassistent starten"));
     GroupBox3 = group(panel, "GroupBox3", 4, 72, 182, 121, QStringLiteral("Systeminformation "));
-    auto* picture = place<QLabel>(panel, "Image1", 4, 200, 182, 230);
-    picture->setPixmap(QIcon(QStringLiteral(":/pictures/panel.svg")).pixmap(picture->size()));
-    picture->setScaledContents(true);
+    place<PictureLabel>(panel, "Image1", 4, 200, 182, 230)
+        ->setPicture(QStringLiteral(":/pictures/panel.svg"));
     SysInfo1lbl = place<QLabel>(GroupBox3, "SysInfo1lbl", 6, 19, 170, 98);
     SysInfo1lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont small = SysInfo1lbl->font();
@@ -192,9 +192,8 @@ void TMainForm::setupRightPanel() {
 }
 
 void TMainForm::setupStatusLine() {
-    auto* banner = place<QLabel>(centralWidget(), "Banner", 4, 457, 317, 40);
-    banner->setPixmap(QIcon(QStringLiteral(":/pictures/banner.svg")).pixmap(banner->size()));
-    banner->setScaledContents(true);
+    place<PictureLabel>(centralWidget(), "Banner", 4, 457, 317, 40)
+        ->setPicture(QStringLiteral(":/pictures/banner.svg"));
     StatusLine = place<QLabel>(centralWidget(), "StatusLine", 8, 457, 309, 40);
     StatusLine->setWordWrap(true);
     StatusLine->setStyleSheet(QStringLiteral("color: white; font-weight: bold; background: transparent;"));

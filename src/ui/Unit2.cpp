@@ -7,6 +7,7 @@
 #include "l10n/WidgetTranslationTarget.h"
 #include "platform/DesktopTools.h"
 #include "ui/LinkLabel.h"
+#include "ui/PictureLabel.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -55,11 +56,10 @@ TAboutForm::TAboutForm(const ProductIdentity& identity, const DesktopTools& tool
 TAboutForm::~TAboutForm() = default;
 
 void TAboutForm::setupPicture() {
-    auto* picture = new QLabel(this);
+    auto* picture = new PictureLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(0, 0, ClientWidth, ClientHeight);
-    picture->setPixmap(QIcon(QStringLiteral(":/pictures/about.svg")).pixmap(picture->size()));
-    picture->setScaledContents(true);
+    picture->setPicture(QStringLiteral(":/pictures/about.svg"));
 }
 
 void TAboutForm::setupHeading(const QString& heading) {
