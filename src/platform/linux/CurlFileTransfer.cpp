@@ -5,7 +5,9 @@
 #include <curl/curl.h>
 
 #include <memory>
-#include <mutex>
+#include <type_traits>
+
+#include <dlfcn.h>
 
 namespace vespera {
 
@@ -16,7 +18,47 @@ constexpr long BlockSize = 12288;
 constexpr long StallSeconds = 60;
 constexpr long ConnectSeconds = 30;
 
+// libcurl and the TLS libraries behind it are loaded at the first transfer, not at start-up: mapped and
+// set up they hold megabytes of memory that only an update needs.
+struct CurlLibrary {
+    decltype(&curl_global_init) global_init = nullptr;
+    decltype(&curl_easy_init) easy_init = nullptr;
+    decltype(&curl_easy_setopt) easy_setopt = nullptr;
+    decltype(&curl_easy_perform) easy_perform = nullptr;
+    decltype(&curl_easy_getinfo) easy_getinfo = nullptr;
+    decltype(&curl_easy_strerror) easy_strerror = nullptr;
+    decltype(&curl_easy_cleanup) easy_cleanup = nullptr;
+    decltype(&curl_slist_append) slist_append = nullptr;
+    decltype(&curl_slist_free_all) slist_free_all = nullptr;
+    QString problem; // why the library is missing; empty once it is loaded
+};
+
+const CurlLibrary& curlLibrary() {
+    static const CurlLibrary library = [] {
+        CurlLibrary l;
+        void* handle = ::dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
+        const auto resolve = [handle](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(::dlsym(handle, name));
+            return function != nullptr;
+        };
+        if (!handle ||
+            !(resolve(l.global_init, "curl_global_init") && resolve(l.easy_init, "curl_easy_init") &&
+              resolve(l.easy_setopt, "curl_easy_setopt") && resolve(l.easy_perform, "curl_easy_perform") &&
+              resolve(l.easy_getinfo, "curl_easy_getinfo") &&
+              resolve(l.easy_strerror, "curl_easy_strerror") &&
+              resolve(l.easy_cleanup, "curl_easy_cleanup") && resolve(l.slist_append, "curl_slist_append") &&
+              resolve(l.slist_free_all, "curl_slist_free_all"))) {
+            l.problem = QString::fromLocal8Bit(::dlerror());
+            return l;
+        }
+        l.global_init(CURL_GLOBAL_DEFAULT);
+        return l;
+    }();
+    return library;
+}
+
 struct Receiver {
+    const CurlLibrary* curl;
     CURL* handle;
     QFile* file;
     const FileTransfer::Progress* progress;
@@ -35,7 +77,7 @@ size_t receive(char* data, size_t size, size_t count, void* user) {
     }
     r->received += length;
     if (r->total < 0)
-        curl_easy_getinfo(r->handle, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &r->total);
+        r->curl->easy_getinfo(r->handle, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &r->total);
     if (*r->progress && !(*r->progress)(r->received, r->total)) {
         r->cancelled = true;
         return 0;
@@ -70,51 +112,50 @@ TransferOutcome::Status statusOf(CURLcode code, long responseCode, qint64 receiv
 }
 
 struct CurlDeleter {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+    void operator()(CURL* handle) const { curlLibrary().easy_cleanup(handle); }
 };
 struct ListDeleter {
-    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+    void operator()(curl_slist* list) const { curlLibrary().slist_free_all(list); }
 };
 
 } // namespace
 
-// The library and its TLS back end are set up at the first transfer, not at start-up: they hold
-// megabytes of memory that only an update needs.
 TransferOutcome CurlFileTransfer::fetch(const QString& address, const QString& destination,
                                         const Progress& progress) {
-    static std::once_flag initialised;
-    std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    const CurlLibrary& lib = curlLibrary();
+    if (!lib.problem.isEmpty())
+        return {TransferOutcome::Status::Failed, lib.problem};
     QFile file(destination);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return {TransferOutcome::Status::Failed, file.errorString()};
-    const std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
-    std::unique_ptr<curl_slist, ListDeleter> headers(curl_slist_append(nullptr, "Pragma: no-cache"));
-    headers.reset(curl_slist_append(headers.release(), "Cache-Control: no-cache"));
+    const std::unique_ptr<CURL, CurlDeleter> curl(lib.easy_init());
+    std::unique_ptr<curl_slist, ListDeleter> headers(lib.slist_append(nullptr, "Pragma: no-cache"));
+    headers.reset(lib.slist_append(headers.release(), "Cache-Control: no-cache"));
     CURL* h = curl.get();
-    Receiver receiver{h, &file, &progress};
+    Receiver receiver{&lib, h, &file, &progress};
     char error[CURL_ERROR_SIZE] = {};
     const QByteArray url = address.toUtf8();
-    curl_easy_setopt(h, CURLOPT_URL, url.constData());
-    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https,ftp,file");
-    curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https,ftp");
-    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(h, CURLOPT_USERAGENT, "Net Update");
-    curl_easy_setopt(h, CURLOPT_BUFFERSIZE, BlockSize);
-    curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers.get());
-    curl_easy_setopt(h, CURLOPT_FAILONERROR, 1L);
-    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, ConnectSeconds);
-    curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, StallSeconds);
-    curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(h, CURLOPT_ERRORBUFFER, error);
-    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, receive);
-    curl_easy_setopt(h, CURLOPT_WRITEDATA, &receiver);
-    const CURLcode code = curl_easy_perform(h);
+    lib.easy_setopt(h, CURLOPT_URL, url.constData());
+    lib.easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https,ftp,file");
+    lib.easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https,ftp");
+    lib.easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
+    lib.easy_setopt(h, CURLOPT_USERAGENT, "Net Update");
+    lib.easy_setopt(h, CURLOPT_BUFFERSIZE, BlockSize);
+    lib.easy_setopt(h, CURLOPT_HTTPHEADER, headers.get());
+    lib.easy_setopt(h, CURLOPT_FAILONERROR, 1L);
+    lib.easy_setopt(h, CURLOPT_CONNECTTIMEOUT, ConnectSeconds);
+    lib.easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    lib.easy_setopt(h, CURLOPT_LOW_SPEED_TIME, StallSeconds);
+    lib.easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+    lib.easy_setopt(h, CURLOPT_ERRORBUFFER, error);
+    lib.easy_setopt(h, CURLOPT_WRITEFUNCTION, receive);
+    lib.easy_setopt(h, CURLOPT_WRITEDATA, &receiver);
+    const CURLcode code = lib.easy_perform(h);
     long responseCode = 0;
-    curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &responseCode);
+    lib.easy_getinfo(h, CURLINFO_RESPONSE_CODE, &responseCode);
     file.close();
     TransferOutcome outcome{statusOf(code, responseCode, receiver.received),
-                            QString::fromUtf8(*error ? error : curl_easy_strerror(code))};
+                            QString::fromUtf8(*error ? error : lib.easy_strerror(code))};
     if (receiver.cancelled)
         outcome.status = TransferOutcome::Status::Cancelled;
     else if (receiver.writeFailed)
