@@ -17,8 +17,11 @@ const SystemFacts& SystemFactsCache::facts() {
     if (!changingReadAt_ || now - *changingReadAt_ >= RereadAfter) {
         facts_.memory = source_.memory();
         facts_.batteryPercent = source_.batteryPercent();
-        facts_.security = source_.securityProducts();
         changingReadAt_ = now;
+    }
+    if (!securityReadAt_ || now - *securityReadAt_ >= SecurityRereadAfter) {
+        facts_.security = source_.securityProducts();
+        securityReadAt_ = now;
     }
     return facts_;
 }

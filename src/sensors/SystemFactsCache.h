@@ -9,12 +9,14 @@
 namespace vespera {
 
 // Keeps the information panel cheap enough to rebuild every second: what cannot change while the
-// program runs (processor, operating system) is read once, what can (memory, battery, security
-// products) at most once every few seconds. The screen is not read here: the window knows it.
+// program runs (processor, operating system) is read once, what can (memory, battery) at most once every
+// few seconds, and the security products, which look at every process and seldom change, once a minute.
+// The screen is not read here: the window knows it.
 class SystemFactsCache {
 public:
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
     static constexpr std::chrono::seconds RereadAfter{5};
+    static constexpr std::chrono::seconds SecurityRereadAfter{60};
 
     explicit SystemFactsCache(SystemInformation& source, Clock clock = {});
 
@@ -27,6 +29,7 @@ private:
     SystemFacts facts_;
     bool constantsRead_ = false;
     std::optional<std::chrono::steady_clock::time_point> changingReadAt_;
+    std::optional<std::chrono::steady_clock::time_point> securityReadAt_;
 };
 
 } // namespace vespera
