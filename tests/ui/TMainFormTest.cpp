@@ -367,3 +367,30 @@ TEST_F(TMainFormTest, ChangingAConditionAfterAFiringRestartsWithTheSelectedPerio
     QMetaObject::invokeMethod(timer2, "timeout", Qt::DirectConnection);
     EXPECT_TRUE(timer2->isActive()); // no firing on the next quiet second
 }
+
+namespace {
+// Counts how often the information panel asks for the machine's changing facts.
+struct CountingInformation : SystemInformation {
+    int memoryReads = 0;
+    ProcessorFacts processor() override { return {"cpu", 1, 0}; }
+    OperatingSystemFacts operatingSystem() override { return {}; }
+    MemoryFacts memory() override {
+        ++memoryReads;
+        return {};
+    }
+    int batteryPercent() override { return -1; }
+    std::optional<SecurityProducts> securityProducts() override { return SecurityProducts{}; }
+};
+} // namespace
+
+TEST_F(TMainFormTest, AHiddenWindowBuildsItsInformationPanelOnlyWhenShown) {
+    auto counting = std::make_unique<CountingInformation>();
+    const CountingInformation& information = *counting;
+    systemInformation = std::move(counting);
+    writeSettings("fproz=1\r\nproz_taskbar=100\r\narmed=1\r\ntime=60\r\n");
+    open();
+    tick(10);
+    EXPECT_EQ(information.memoryReads, 0);
+    form->show();
+    EXPECT_EQ(information.memoryReads, 1);
+}
