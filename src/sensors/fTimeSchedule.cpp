@@ -76,31 +76,11 @@ const TextSource& TSchedForm::texts() const {
 void TSchedForm::setupTimeGroup() {
     auto* group = place<QGroupBox>(this, "GroupBox1", 8, 32, 305, 54);
     group->setTitle(QStringLiteral("Ausführung um "));
-    hour_ = timeField(group, "edtHour", "udHour", 12, 23);
-    minute_ = timeField(group, "edtMin", "udMin", 76, 59);
-    second_ = timeField(group, "edtSec", "udSec", 140, 59);
+    hour_ = makeTimeField(group, "edtHour", "udHour", 12, 21, 23);
+    minute_ = makeTimeField(group, "edtMin", "udMin", 76, 21, 59);
+    second_ = makeTimeField(group, "edtSec", "udSec", 140, 21, 59);
     for (const int x : {65, 129})
         place<QLabel>(group, "", x, 24, 8, 15)->setText(QStringLiteral(":"));
-}
-
-// The up-down steps the value within 0..maximum and the edit shows it.
-TSchedForm::TimeField TSchedForm::timeField(QWidget* group, const char* edit, const char* upDown, int x,
-                                            int maximum) {
-    auto* field = place<QLineEdit>(group, edit, x, 21, 33, 21);
-    field->setReadOnly(true);
-    field->setAlignment(Qt::AlignRight);
-    auto* arrows = place<QSpinBox>(group, upDown, x + 33, 21, 17, 21);
-    arrows->setRange(0, maximum);
-    arrows->setFrame(false);
-    arrows->setFocusPolicy(Qt::NoFocus);
-    // Only the arrows show: the edit beside shows the number.
-    QPalette hidden = arrows->palette();
-    for (const auto role : {QPalette::Text, QPalette::HighlightedText, QPalette::Highlight})
-        hidden.setColor(role, Qt::transparent);
-    arrows->setPalette(hidden);
-    connect(arrows, &QSpinBox::valueChanged, field,
-            [field](int value) { field->setText(QString::number(value)); });
-    return {field, arrows};
 }
 
 // A stored value out of range shows as it is; the up-down starts from the nearest value within it.

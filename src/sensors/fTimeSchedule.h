@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/TimeField.h"
+
 #include <QDialog>
 
 #include <array>
@@ -44,11 +46,6 @@ private:
     void setupDaysGroup();
     void setupButtons();
     // A read-only edit with its up-down (edtHour with udHour, ...).
-    struct TimeField {
-        QLineEdit* edit = nullptr;
-        QSpinBox* upDown = nullptr;
-    };
-    TimeField timeField(QWidget* group, const char* edit, const char* upDown, int x, int maximum);
     static void showTime(TimeField field, int value);
 
     void FormShow();

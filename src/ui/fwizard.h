@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/TimeField.h"
 #include "ui/WizardChoice.h"
 
 #include <QDialog>
@@ -76,11 +77,6 @@ private:
     void setupProgramChoice(QWidget* tab);
     QWidget* setupActionPage();
     QWidget* setupSummaryPage();
-    struct TimeField {
-        QLineEdit* edit = nullptr;
-        QSpinBox* upDown = nullptr;
-    };
-    TimeField timeField(QWidget* group, const char* edit, const char* upDown, int x, int maximum);
 
     // showing and stepping
     void FormShow();

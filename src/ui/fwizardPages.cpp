@@ -154,33 +154,14 @@ QWidget* TWizardForm::setupTimeTab() {
     QWidget* tab = page(this, "TabSheet3");
     auto* at = place<QGroupBox>(tab, "GroupBox1", 6, 4, 342, 52);
     at->setTitle(QStringLiteral("Ausführung um "));
-    hour_ = timeField(at, "edtHour", "udHour", 12, 23);
-    minute_ = timeField(at, "edtMin", "udMin", 76, 59);
-    second_ = timeField(at, "edtSec", "udSec", 140, 59);
+    hour_ = makeTimeField(at, "edtHour", "udHour", 12, 20, 23);
+    minute_ = makeTimeField(at, "edtMin", "udMin", 76, 20, 59);
+    second_ = makeTimeField(at, "edtSec", "udSec", 140, 20, 59);
     label(at, "Label10", 65, 24, QStringLiteral(":"), 8);
     label(at, "Label11", 129, 24, QStringLiteral(":"), 8);
     label(at, "Label12", 198, 24, QStringLiteral("Uhr"), 80);
     setupDaysGroup(tab);
     return tab;
-}
-
-// The up-down steps the value within 0..maximum and the read-only edit beside it shows the number.
-TWizardForm::TimeField TWizardForm::timeField(QWidget* group, const char* edit, const char* upDown, int x,
-                                              int maximum) {
-    auto* field = place<QLineEdit>(group, edit, x, 20, 33, 21);
-    field->setReadOnly(true);
-    field->setAlignment(Qt::AlignRight);
-    auto* arrows = place<QSpinBox>(group, upDown, x + 33, 20, 17, 21);
-    arrows->setRange(0, maximum);
-    arrows->setFrame(false);
-    arrows->setFocusPolicy(Qt::NoFocus);
-    QPalette hidden = arrows->palette();
-    for (const auto role : {QPalette::Text, QPalette::HighlightedText, QPalette::Highlight})
-        hidden.setColor(role, Qt::transparent);
-    arrows->setPalette(hidden);
-    connect(arrows, &QSpinBox::valueChanged, field,
-            [field](int value) { field->setText(QString::number(value)); });
-    return {field, arrows};
 }
 
 void TWizardForm::setupDaysGroup(QWidget* tab) {
