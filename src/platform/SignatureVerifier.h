@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QString>
 
 #include <memory>
 
@@ -16,6 +17,8 @@ public:
     // True when signature is the signature of message by the holder of publicKey (raw bytes). A key or
     // a signature of the wrong size never verifies.
     virtual bool verify(QByteArrayView publicKey, QByteArrayView message, QByteArrayView signature) const = 0;
+    // Why no signature can be checked at all (then none verifies), or an empty string.
+    virtual QString unavailableReason() const = 0;
 };
 
 // The platform's verifier.

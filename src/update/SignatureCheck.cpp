@@ -49,4 +49,8 @@ bool SignatureCheck::verifies(const QString& file, const QByteArray& signatureTe
                        [&](const QByteArray& key) { return verifier_.verify(key, message, signature); });
 }
 
+QString SignatureCheck::unavailableReason() const {
+    return verifier_.unavailableReason();
+}
+
 } // namespace vespera

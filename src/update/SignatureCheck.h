@@ -26,6 +26,8 @@ public:
     void addKeys(const QByteArray& keyFileText);
     // True when signatureText is a signature of the file by a trusted key.
     bool verifies(const QString& file, const QByteArray& signatureText) const;
+    // Why no signature can be checked at all, or an empty string.
+    QString unavailableReason() const;
 
 private:
     const SignatureVerifier& verifier_;

@@ -70,7 +70,8 @@ bool TkmNetUpdate::downloadOne(const TnuServer& server, const TServerFile& file)
 }
 
 // The file counts only with a signature by a trusted key beside it on the server, named like the file
-// plus ".sig"; without one it is deleted at once, and the user learns that the update was not installed.
+// plus ".sig"; without one it is deleted at once, and the user learns that the update was not installed
+// (and why, when no signature can be checked on this system).
 bool TkmNetUpdate::signedByTrustedKey(const QString& address, const QString& destination) {
     const QString signatureFile = destination + QStringLiteral(".sig");
     const TransferOutcome outcome =
@@ -85,7 +86,11 @@ bool TkmNetUpdate::signedByTrustedKey(const QString& address, const QString& des
     if (signature_.verifies(destination, text))
         return true;
     QFile::remove(destination);
-    dialogs_.inform(UpdateDialogs::Kind::Error, slot(Caption), formatText(slot(NotVerified), {address}));
+    QString message = formatText(slot(NotVerified), {address});
+    const QString reason = signature_.unavailableReason();
+    if (!reason.isEmpty())
+        message += QStringLiteral("\r\n") + reason;
+    dialogs_.inform(UpdateDialogs::Kind::Error, slot(Caption), message);
     return false;
 }
 

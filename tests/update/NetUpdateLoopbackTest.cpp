@@ -1,6 +1,7 @@
 #include "UpdateFakes.h"
 #include "platform/FileTransfer.h"
 #include "platform/SignatureVerifier.h"
+#include "platform/linux/OpenSslSignatureVerifier.h"
 #include "update/SignatureCheck.h"
 #include "update/TkmNetUpdate.h"
 
@@ -110,4 +111,23 @@ TEST(NetUpdateLoopback, DownloadsTheOfferedFileOrStopsCleanly) {
         for (const QString& f : left)
             QFile::remove(temp.filePath(f));
     }
+}
+
+// Without its library nothing can be checked: a well signed file is refused, and the reason names the
+// library.
+TEST(NetUpdateLoopback, RefusesEverySignatureWithoutTheLibrary) {
+    QTemporaryDir folder;
+    const QString key = folder.filePath(QStringLiteral("key.pem"));
+    const QString setup = folder.filePath(QLatin1String(SetupFile));
+    writeFile(setup, QByteArray(SetupSize, 'v'));
+    const QByteArray publicKey = signUpdate({QStringLiteral("--new-key"), key});
+    signUpdate({key, setup});
+    QFile signatureFile(setup + QStringLiteral(".sig"));
+    ASSERT_TRUE(signatureFile.open(QIODevice::ReadOnly));
+    const QByteArray signature = signatureFile.readAll();
+    const OpenSslSignatureVerifier present, missing("libvespera-absent.so.0");
+    EXPECT_TRUE(SignatureCheck(present, publicKey).verifies(setup, signature));
+    EXPECT_TRUE(present.unavailableReason().isEmpty());
+    EXPECT_FALSE(SignatureCheck(missing, publicKey).verifies(setup, signature));
+    EXPECT_TRUE(missing.unavailableReason().contains(QStringLiteral("libvespera-absent.so.0")));
 }

@@ -1,13 +1,12 @@
 #include "platform/linux/CurlFileTransfer.h"
 
+#include "platform/linux/RuntimeLibrary.h"
+
 #include <QFile>
 
 #include <curl/curl.h>
 
 #include <memory>
-#include <type_traits>
-
-#include <dlfcn.h>
 
 namespace vespera {
 
@@ -36,19 +35,16 @@ struct CurlLibrary {
 const CurlLibrary& curlLibrary() {
     static const CurlLibrary library = [] {
         CurlLibrary l;
-        void* handle = ::dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
-        const auto resolve = [handle](auto& function, const char* name) {
-            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(::dlsym(handle, name));
-            return function != nullptr;
-        };
-        if (!handle ||
-            !(resolve(l.global_init, "curl_global_init") && resolve(l.easy_init, "curl_easy_init") &&
-              resolve(l.easy_setopt, "curl_easy_setopt") && resolve(l.easy_perform, "curl_easy_perform") &&
-              resolve(l.easy_getinfo, "curl_easy_getinfo") &&
-              resolve(l.easy_strerror, "curl_easy_strerror") &&
-              resolve(l.easy_cleanup, "curl_easy_cleanup") && resolve(l.slist_append, "curl_slist_append") &&
-              resolve(l.slist_free_all, "curl_slist_free_all"))) {
-            l.problem = QString::fromLocal8Bit(::dlerror());
+        RuntimeLibrary curl("libcurl.so.4");
+        if (!(curl.bind(l.global_init, "curl_global_init") && curl.bind(l.easy_init, "curl_easy_init") &&
+              curl.bind(l.easy_setopt, "curl_easy_setopt") &&
+              curl.bind(l.easy_perform, "curl_easy_perform") &&
+              curl.bind(l.easy_getinfo, "curl_easy_getinfo") &&
+              curl.bind(l.easy_strerror, "curl_easy_strerror") &&
+              curl.bind(l.easy_cleanup, "curl_easy_cleanup") &&
+              curl.bind(l.slist_append, "curl_slist_append") &&
+              curl.bind(l.slist_free_all, "curl_slist_free_all"))) {
+            l.problem = curl.problem();
             return l;
         }
         l.global_init(CURL_GLOBAL_DEFAULT);
