@@ -4,8 +4,8 @@
 
 namespace vespera {
 
-// Ed25519 through OpenSSL's EVP interface (the library libcurl already brings along). The library is opened
-// at the first verification: only an update needs it, so the program does not map it at start-up.
+// Ed25519 through OpenSSL's EVP interface (libcrypto, the library HTTPS transfers use as well). The library
+// is opened at the first verification: only an update needs it, so the program does not map it at start-up.
 class OpenSslSignatureVerifier : public SignatureVerifier {
 public:
     // libraryFile: the library opened, searched on the library path.
