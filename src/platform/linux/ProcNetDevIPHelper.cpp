@@ -19,7 +19,7 @@ namespace vespera {
 
 namespace {
 
-constexpr std::size_t InitialBufferSize = 16 * 1024;
+constexpr std::size_t BufferStep = 16 * 1024;
 constexpr std::size_t MaxBufferSize = 16 * 1024 * 1024;
 constexpr std::size_t CounterCount = 16; // eight receive counters, then eight transmit counters
 constexpr std::size_t ReceiveBytes = 0;
@@ -126,13 +126,13 @@ std::optional<unsigned long long> readNumberFile(const char* path) {
 } // namespace
 
 ProcNetDevIPHelper::ProcNetDevIPHelper(const QString& procRoot, const QString& sysRoot)
-    : path_(QFile::encodeName(procRoot + QStringLiteral("/net/dev"))),
-      sysNet_(QFile::encodeName(sysRoot + QStringLiteral("/class/net/"))), buffer_(InitialBufferSize) {}
+    : file_(QFile::encodeName(procRoot + QStringLiteral("/net/dev")), BufferStep, BufferStep, MaxBufferSize),
+      sysNet_(QFile::encodeName(sysRoot + QStringLiteral("/class/net/"))) {}
 
 void ProcNetDevIPHelper::ReadInterfaceTable(TMIBIfArray& table) {
     table.clear();
-    std::string_view text;
-    if (!readFile(text) || !parseTable(text, table)) {
+    const std::optional<std::string_view> text = file_.read();
+    if (!text || !parseTable(*text, table)) {
         table.clear();
         previous_.clear();
         return;
@@ -167,35 +167,6 @@ bool ProcNetDevIPHelper::isLoopback(std::string_view name) const {
     if (fileOf("type") && readNumberFile(path.data()) == ARPHRD_LOOPBACK)
         return true;
     return fileOf("flags") && (readNumberFile(path.data()).value_or(0) & IFF_LOOPBACK) != 0;
-}
-
-// The whole file; false when it cannot be opened or read, or outgrows the buffer's limit.
-bool ProcNetDevIPHelper::readFile(std::string_view& text) {
-    const int fd = ::open(path_.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    std::size_t length = 0;
-    bool ok = true;
-    for (;;) {
-        if (length == buffer_.size()) {
-            if (buffer_.size() >= MaxBufferSize) {
-                ok = false;
-                break;
-            }
-            buffer_.resize(buffer_.size() * 2);
-        }
-        const ssize_t got = ::read(fd, buffer_.data() + length, buffer_.size() - length);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            ok = got == 0;
-            break;
-        }
-        length += static_cast<std::size_t>(got);
-    }
-    ::close(fd);
-    text = {buffer_.data(), length};
-    return ok;
 }
 
 std::unique_ptr<IPHelper> createIPHelper() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/IPHelper.h"
+#include "platform/linux/ProcFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,8 +23,8 @@ namespace vespera {
 //
 // A file that cannot be read, lacks the two heading lines, or has any line that is not a name, a
 // colon and sixteen unsigned numbers gives an empty table. A steady-state reading allocates nothing:
-// the file goes into a retained buffer (starting at 16 KiB, doubling up to 16 MiB) and the rows into
-// the caller's retained table.
+// the file stays open and goes into a retained buffer (growing in steps of 16 KiB up to 16 MiB), the
+// rows into the caller's retained table.
 class ProcNetDevIPHelper : public IPHelper {
 public:
     ProcNetDevIPHelper(const QString& procRoot, const QString& sysRoot);
@@ -31,16 +32,14 @@ public:
     void ReadInterfaceTable(TMIBIfArray& table) override;
 
     // The size of the retained read buffer.
-    std::size_t bufferSize() const { return buffer_.size(); }
+    std::size_t bufferSize() const { return file_.bufferSize(); }
 
 private:
-    bool readFile(std::string_view& text);
     std::uint32_t typeOf(std::string_view name) const;
     bool isLoopback(std::string_view name) const;
 
-    QByteArray path_;
-    QByteArray sysNet_; // the folder of the interfaces' sys entries, with a trailing separator
-    std::vector<char> buffer_;
+    ProcFile file_;
+    QByteArray sysNet_;    // the folder of the interfaces' sys entries, with a trailing separator
     TMIBIfArray previous_; // the last table read, with the types found
 };
 

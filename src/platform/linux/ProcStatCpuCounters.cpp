@@ -3,10 +3,8 @@
 #include <QFile>
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 
-#include <fcntl.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -18,6 +16,7 @@ using Status = CpuCounterSource::Status;
 
 constexpr std::size_t InitialBufferSize = 8192;
 constexpr std::size_t BufferGrowth = 4096;
+constexpr std::size_t BufferLimit = 16 * 1024 * 1024;
 constexpr std::uint64_t UnitsPerSecond = 10'000'000; // 100-ns units
 
 std::int64_t monotonicTime() {
@@ -98,12 +97,12 @@ template <typename OnLine> Status visitCpuLines(std::string_view text, OnLine on
 } // namespace
 
 ProcStatCpuCounters::ProcStatCpuCounters(const QString& procRoot, Clock clock)
-    : path_(QFile::encodeName(procRoot + QStringLiteral("/stat"))),
-      clock_(clock ? std::move(clock) : Clock(monotonicTime)), ticksPerSecond_(clockTicksPerSecond()),
-      buffer_(InitialBufferSize) {}
+    : file_(QFile::encodeName(procRoot + QStringLiteral("/stat")), InitialBufferSize, BufferGrowth,
+            BufferLimit),
+      clock_(clock ? std::move(clock) : Clock(monotonicTime)), ticksPerSecond_(clockTicksPerSecond()) {}
 
 CpuCounterSource::Status ProcStatCpuCounters::read(CpuCounters& out) {
-    const std::string_view text = readFile();
+    const std::string_view text = file_.read().value_or(std::string_view());
     Status status = discovered_ ? Status::Ok : discover(text);
     if (status == Status::Ok)
         status = scan(text);
@@ -113,42 +112,6 @@ CpuCounterSource::Status ProcStatCpuCounters::read(CpuCounters& out) {
     out.idle = idle_;
     out.time = lastTime_;
     return Status::Ok;
-}
-
-ProcStatCpuCounters::~ProcStatCpuCounters() {
-    closeFile();
-}
-
-// The whole file, or nothing when it cannot be read. The file stays open between readings: reading a
-// proc file again from its start makes the kernel render it afresh, and opening it costs as much as
-// the rest of a sample.
-std::string_view ProcStatCpuCounters::readFile() {
-    if (fd_ < 0)
-        fd_ = ::open(path_.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0)
-        return {};
-    std::size_t length = 0;
-    for (;;) {
-        if (length == buffer_.size())
-            buffer_.resize(buffer_.size() + BufferGrowth);
-        const ssize_t got =
-            ::pread(fd_, buffer_.data() + length, buffer_.size() - length, static_cast<off_t>(length));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            closeFile(); // opened afresh next time
-            return {};
-        }
-        if (got == 0)
-            return {buffer_.data(), length};
-        length += static_cast<std::size_t>(got);
-    }
-}
-
-void ProcStatCpuCounters::closeFile() {
-    if (fd_ >= 0)
-        ::close(fd_);
-    fd_ = -1;
 }
 
 // The first good reading fixes the processors: their numbers must rise, and the total must be there.

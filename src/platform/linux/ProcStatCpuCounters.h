@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CpuCounterSource.h"
+#include "platform/linux/ProcFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,35 +23,27 @@ namespace vespera {
 // The processors are those listed at the first reading, matched by number afterwards. A processor
 // taken offline later counts as idle while it is away and for the reading it comes back in; one that
 // appears later is not counted. A steady-state reading allocates nothing: the file is read into a
-// retained buffer that starts at 8192 bytes, grows in steps of 4096 bytes and never shrinks, and is
-// parsed in place.
+// retained buffer that starts at 8192 bytes and grows in steps of 4096 bytes, and is parsed in place.
 class ProcStatCpuCounters : public CpuCounterSource {
 public:
     using Clock = std::function<std::int64_t()>;
 
     explicit ProcStatCpuCounters(const QString& procRoot = QStringLiteral("/proc"), Clock clock = {});
-    ~ProcStatCpuCounters() override;
-    ProcStatCpuCounters(const ProcStatCpuCounters&) = delete;
-    ProcStatCpuCounters& operator=(const ProcStatCpuCounters&) = delete;
 
     Status read(CpuCounters& out) override;
 
     // The size of the retained read buffer.
-    std::size_t bufferSize() const { return buffer_.size(); }
+    std::size_t bufferSize() const { return file_.bufferSize(); }
 
 private:
-    std::string_view readFile();
-    void closeFile();
     Status discover(std::string_view text);
     Status scan(std::string_view text);
     void publish(std::int64_t now);
     std::uint64_t toTime(std::uint64_t ticks) const;
 
-    QByteArray path_;
-    int fd_ = -1;
+    ProcFile file_;
     Clock clock_;
     std::uint64_t ticksPerSecond_;
-    std::vector<char> buffer_;
     bool discovered_ = false;
     std::int64_t lastTime_ = 0;
     // Per processor, in instance order.
