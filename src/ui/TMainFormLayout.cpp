@@ -5,6 +5,7 @@
 
 #include "ui/LinkLabel.h"
 #include "ui/MenuItem.h"
+#include "ui/BannerTextLabel.h"
 #include "ui/PictureLabel.h"
 
 #include <QAction>
@@ -192,11 +193,18 @@ void TMainForm::setupRightPanel() {
 }
 
 void TMainForm::setupStatusLine() {
-    place<PictureLabel>(centralWidget(), "Banner", 4, 457, 317, 40)
-        ->setPicture(QStringLiteral(":/pictures/banner.svg"));
-    StatusLine = place<QLabel>(centralWidget(), "StatusLine", 8, 457, 309, 40);
+    auto* banner = place<PictureLabel>(centralWidget(), "Banner", 4, 457, 317, 40);
+    banner->setPicture(QStringLiteral(":/pictures/banner.svg"));
+    StatusLine = new BannerTextLabel(*banner, centralWidget());
+    StatusLine->setObjectName(QStringLiteral("StatusLine"));
+    StatusLine->setGeometry(8, 457, 309, 40);
     StatusLine->setWordWrap(true);
-    StatusLine->setStyleSheet(QStringLiteral("color: white; font-weight: bold; background: transparent;"));
+    QPalette white = StatusLine->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    StatusLine->setPalette(white);
+    QFont bold = StatusLine->font();
+    bold.setBold(true);
+    StatusLine->setFont(bold);
 }
 
 QMenu* TMainForm::addMainMenu(const char* name, const QString& caption) {
