@@ -8,6 +8,7 @@
 #include <optional>
 
 #include <sys/types.h>
+#include <sys/un.h>
 
 namespace vespera {
 
@@ -26,6 +27,13 @@ QString addressIn(const FolderDescriptor& folder, const QString& fileName = File
 
 // The user at the other end of a connected local socket, from the system; nothing when it cannot say.
 std::optional<uid_t> peerUser(qintptr socket);
+
+// The address as the system takes it for binding or connecting.
+sockaddr_un socketAddress(const QString& address);
+
+// A socket connected to the address, waiting at most `timeoutMs` while the listener's queue is full;
+// -1 when nothing listens there or it does not take the connection in time.
+int connectTo(const QString& address, int timeoutMs);
 
 } // namespace LocalSocketChannel
 

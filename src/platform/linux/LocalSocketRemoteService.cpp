@@ -2,14 +2,13 @@
 
 #include "app/CommandLine.h"
 #include "platform/linux/LocalSocketChannel.h"
+#include "platform/linux/LocalSocketConnection.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
-#include <QLocalSocket>
 #include <QTimer>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -24,6 +23,8 @@ namespace vespera {
 namespace {
 
 constexpr int ProbeTimeoutMs = 1000;
+// How long taking connections pauses when the system has no room for another one.
+constexpr int AcceptPauseMs = 1000;
 
 QString systemError() {
     return QString::fromLocal8Bit(std::strerror(errno));
@@ -31,9 +32,10 @@ QString systemError() {
 
 // Whether a copy answers at the address; a file left by a copy that ended refuses the connection.
 bool answered(const QString& address) {
-    QLocalSocket probe;
-    probe.connectToServer(address);
-    return probe.waitForConnected(ProbeTimeoutMs);
+    const int probe = LocalSocketChannel::connectTo(address, ProbeTimeoutMs);
+    if (probe >= 0)
+        ::close(probe);
+    return probe >= 0;
 }
 
 // A listening socket bound under a name of its own, given mode 0600 and only then moved to the
@@ -41,12 +43,9 @@ bool answered(const QString& address) {
 int listeningSocket(const FolderDescriptor& folder, QString& problem) {
     const QString temporary = QStringLiteral("%1.%2").arg(LocalSocketChannel::FileName).arg(::getpid());
     const QByteArray temporaryName = QFile::encodeName(temporary);
-    const QByteArray address = QFile::encodeName(LocalSocketChannel::addressIn(folder, temporary));
-    sockaddr_un where{};
-    where.sun_family = AF_UNIX;
-    std::memcpy(where.sun_path, address.constData(),
-                std::min<size_t>(address.size(), sizeof where.sun_path - 1));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const sockaddr_un where =
+        LocalSocketChannel::socketAddress(LocalSocketChannel::addressIn(folder, temporary));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     ::unlinkat(folder.descriptor(), temporaryName.constData(), 0);
     const bool ready = fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&where), sizeof where) == 0 &&
                        ::fchmodat(folder.descriptor(), temporaryName.constData(), 0600, 0) == 0 &&
@@ -65,9 +64,11 @@ int listeningSocket(const FolderDescriptor& folder, QString& problem) {
 
 } // namespace
 
-LocalSocketRemoteService::LocalSocketRemoteService(RemoteTarget& target, FolderDescriptor folder)
-    : target_(target), folder_(std::move(folder)) {
-    connect(&server_, &QLocalServer::newConnection, this, &LocalSocketRemoteService::acceptConnections);
+LocalSocketRemoteService::LocalSocketRemoteService(RemoteTarget& target, FolderDescriptor folder,
+                                                   int listener)
+    : target_(target), folder_(std::move(folder)), listener_(listener),
+      incoming_(std::make_unique<QSocketNotifier>(listener, QSocketNotifier::Read)) {
+    connect(incoming_.get(), &QSocketNotifier::activated, this, &LocalSocketRemoteService::acceptConnections);
 }
 
 std::unique_ptr<LocalSocketRemoteService> LocalSocketRemoteService::listen(RemoteTarget& target,
@@ -86,24 +87,20 @@ std::unique_ptr<LocalSocketRemoteService> LocalSocketRemoteService::listen(Remot
     if (fd < 0)
         return nullptr;
     std::unique_ptr<LocalSocketRemoteService> service(
-        new LocalSocketRemoteService(target, std::move(folder)));
+        new LocalSocketRemoteService(target, std::move(folder), fd));
     struct stat file {};
     if (::fstatat(service->folder_.descriptor(), QFile::encodeName(LocalSocketChannel::FileName).constData(),
                   &file, AT_SYMLINK_NOFOLLOW) == 0) {
         service->fileDevice_ = file.st_dev;
         service->fileNode_ = file.st_ino;
     }
-    if (!service->server_.listen(fd)) {
-        problem = service->server_.errorString();
-        ::close(fd);
-        return nullptr;
-    }
     return service;
 }
 
 // The socket file goes with the copy, unless a later copy has put its own in its place.
 LocalSocketRemoteService::~LocalSocketRemoteService() {
-    server_.close();
+    incoming_.reset();
+    ::close(listener_);
     const QByteArray name = QFile::encodeName(LocalSocketChannel::FileName);
     struct stat file {};
     if (::fstatat(folder_.descriptor(), name.constData(), &file, AT_SYMLINK_NOFOLLOW) == 0 &&
@@ -111,36 +108,29 @@ LocalSocketRemoteService::~LocalSocketRemoteService() {
         ::unlinkat(folder_.descriptor(), name.constData(), 0);
 }
 
+// Takes every connection waiting; those of other users are closed unanswered.
 void LocalSocketRemoteService::acceptConnections() {
-    while (QLocalSocket* connection = server_.nextPendingConnection()) {
-        connect(connection, &QLocalSocket::disconnected, connection, &QObject::deleteLater);
-        QTimer::singleShot(LocalSocketChannel::AnswerTimeoutMs, connection, [connection] {
-            connection->abort();
-            connection->deleteLater();
-        });
-        if (LocalSocketChannel::peerUser(connection->socketDescriptor()) != ::getuid()) {
-            connection->abort();
-            connection->deleteLater();
+    for (;;) {
+        const int connection = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (connection < 0 && (errno == EINTR || errno == ECONNABORTED))
             continue;
+        if (connection < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            incoming_->setEnabled(false);
+            QTimer::singleShot(AcceptPauseMs, incoming_.get(), [this] { incoming_->setEnabled(true); });
         }
-        connect(connection, &QLocalSocket::readyRead, this, [this, connection] { serve(*connection); });
-        serve(*connection);
+        if (connection < 0)
+            return;
+        if (LocalSocketChannel::peerUser(connection) != ::getuid())
+            ::close(connection);
+        else
+            new LocalSocketConnection(
+                connection, [this](const QByteArray& line) { return answerLine(line); }, this);
     }
 }
 
-void LocalSocketRemoteService::serve(QLocalSocket& connection) {
-    if (!connection.canReadLine()) {
-        if (connection.bytesAvailable() > LocalSocketChannel::LineLimit) {
-            connection.abort();
-            connection.deleteLater();
-        }
-        return;
-    }
-    disconnect(&connection, &QLocalSocket::readyRead, this, nullptr);
-    const QJsonObject request =
-        QJsonDocument::fromJson(connection.readLine(LocalSocketChannel::LineLimit)).object();
-    connection.write(QJsonDocument(answer(request)).toJson(QJsonDocument::Compact) + '\n');
-    connection.disconnectFromServer();
+QByteArray LocalSocketRemoteService::answerLine(const QByteArray& requestLine) {
+    const QJsonObject request = QJsonDocument::fromJson(requestLine).object();
+    return QJsonDocument(answer(request)).toJson(QJsonDocument::Compact) + '\n';
 }
 
 QJsonObject LocalSocketRemoteService::answer(const QJsonObject& request) {

@@ -4,20 +4,19 @@
 #include "platform/linux/FolderDescriptor.h"
 
 #include <QJsonObject>
-#include <QLocalServer>
 #include <QObject>
+#include <QSocketNotifier>
 
 #include <memory>
 
 #include <sys/types.h>
 
-class QLocalSocket;
-
 namespace vespera {
 
 // The running copy's answer where no session bus runs: a local socket in the user's run-time folder,
 // mode 0600 from the moment it can be reached. Connections of other users are closed unanswered; an
-// unknown request, an unknown action or a period the selector does not offer is refused.
+// unknown request, an unknown action or a period the selector does not offer is refused. Connections
+// are taken and served on the event loop, never waiting for one.
 class LocalSocketRemoteService : public QObject {
 public:
     // Listens in place of a socket file that a copy which ended left behind; null, with the problem,
@@ -26,14 +25,15 @@ public:
     ~LocalSocketRemoteService() override;
 
 private:
-    LocalSocketRemoteService(RemoteTarget& target, FolderDescriptor folder);
+    LocalSocketRemoteService(RemoteTarget& target, FolderDescriptor folder, int listener);
     void acceptConnections();
-    void serve(QLocalSocket& connection);
+    QByteArray answerLine(const QByteArray& requestLine);
     QJsonObject answer(const QJsonObject& request);
 
     RemoteTarget& target_;
     FolderDescriptor folder_;
-    QLocalServer server_;
+    int listener_;
+    std::unique_ptr<QSocketNotifier> incoming_;
     dev_t fileDevice_ = 0;
     ino_t fileNode_ = 0;
 };

@@ -2,10 +2,16 @@
 
 #include "platform/linux/LocalSocketChannel.h"
 
+#include <QDeadlineTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocalSocket>
 
+#include <algorithm>
+#include <array>
+#include <cerrno>
+
+#include <poll.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace vespera {
@@ -29,12 +35,48 @@ QJsonObject request(const CommandLine& command) {
     }
 }
 
-// The answer line, once the copy has written all of it; empty when it does not in time.
-QByteArray answerLine(QLocalSocket& socket) {
-    while (!socket.canReadLine() && socket.bytesAvailable() <= LocalSocketChannel::LineLimit &&
-           socket.waitForReadyRead(LocalSocketChannel::AnswerTimeoutMs)) {
+// Sends all of the bytes; a copy that went away makes it fail rather than end this one.
+bool sendAll(int socket, const QByteArray& bytes) {
+    for (qsizetype sent = 0; sent < bytes.size();) {
+        const ssize_t wrote = ::send(socket, bytes.constData() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+        if (wrote < 0 && errno != EINTR)
+            return false;
+        sent += std::max<ssize_t>(wrote, 0);
     }
-    return socket.canReadLine() ? socket.readLine(LocalSocketChannel::LineLimit) : QByteArray();
+    return true;
+}
+
+// The answer line, once the copy has written all of it; empty when it does not in time, ends first or
+// writes more than a line may hold.
+QByteArray answerLine(int socket) {
+    const QDeadlineTimer deadline(LocalSocketChannel::AnswerTimeoutMs);
+    QByteArray received;
+    std::array<char, 4096> chunk;
+    while (received.size() < LocalSocketChannel::LineLimit && !received.contains('\n')) {
+        pollfd ready{socket, POLLIN, 0};
+        const int waited = ::poll(&ready, 1, static_cast<int>(deadline.remainingTime()));
+        if (waited < 0 && errno == EINTR)
+            continue;
+        if (waited <= 0)
+            return {};
+        const qsizetype room = LocalSocketChannel::LineLimit - received.size();
+        const ssize_t got = ::read(socket, chunk.data(), std::min<qsizetype>(chunk.size(), room));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return {};
+        received.append(chunk.data(), got);
+    }
+    const qsizetype end = received.indexOf('\n');
+    return end < 0 ? QByteArray() : received.left(end);
+}
+
+// The request sent and the answer line read, to the copy at the other end if it is the user's own.
+QByteArray exchange(int socket, const CommandLine& command) {
+    if (LocalSocketChannel::peerUser(socket) != ::getuid() ||
+        !sendAll(socket, QJsonDocument(request(command)).toJson(QJsonDocument::Compact) + '\n'))
+        return {};
+    return answerLine(socket);
 }
 
 } // namespace
@@ -43,14 +85,13 @@ std::optional<RemoteStatus> askOverLocalSocket(const CommandLine& command) {
     const FolderDescriptor folder = FolderDescriptor::userRuntime();
     if (folder.descriptor() < 0)
         return std::nullopt;
-    QLocalSocket socket;
-    socket.connectToServer(LocalSocketChannel::addressIn(folder));
-    if (!socket.waitForConnected(LocalSocketChannel::AnswerTimeoutMs) ||
-        LocalSocketChannel::peerUser(socket.socketDescriptor()) != ::getuid())
+    const int socket = LocalSocketChannel::connectTo(LocalSocketChannel::addressIn(folder),
+                                                     LocalSocketChannel::AnswerTimeoutMs);
+    if (socket < 0)
         return std::nullopt;
-    socket.write(QJsonDocument(request(command)).toJson(QJsonDocument::Compact) + '\n');
-    socket.flush();
-    const QJsonObject answer = QJsonDocument::fromJson(answerLine(socket)).object();
+    const QByteArray line = exchange(socket, command);
+    ::close(socket);
+    const QJsonObject answer = QJsonDocument::fromJson(line).object();
     if (answer.isEmpty() || answer.contains(QStringLiteral("error")))
         return std::nullopt;
     RemoteStatus status;
