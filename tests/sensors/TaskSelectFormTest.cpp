@@ -111,21 +111,18 @@ TEST_F(TaskSelectFormTest, PercentFieldTakesOneToHundredOnly) {
     const struct {
         const char* typed;
         bool refused;
-        const char* shown;
-        int slider;
-    } cases[] = {
-        {"101", true, "40", 40},         {"", true, "40", 40},    {"0", false, "1", 1}, {"x", true, "40", 40},
-        {"99999999999", true, "40", 40}, {"75", false, "75", 75},
-    };
+        int kept; // the value the field, the slider and the dialog keep
+    } cases[] = {{"101", true, 40},         {"", true, 40},   {"0", false, 1}, {"x", true, 40},
+                 {"99999999999", true, 40}, {"75", false, 75}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         showWith("/usr/bin/editor", 40);
         if (c.refused)
             host.messageBoxes().setNextAnswer(QMessageBox::Ok);
         child<QLineEdit>("PercentEdit")->setText(QString::fromLatin1(c.typed));
-        EXPECT_EQ(child<QLineEdit>("PercentEdit")->text(), c.shown);
-        EXPECT_EQ(child<QSlider>("TrackBar1")->value(), c.slider);
-        EXPECT_EQ(form.processpercent(), c.slider);
+        EXPECT_EQ(child<QLineEdit>("PercentEdit")->text(), QString::number(c.kept));
+        EXPECT_EQ(child<QSlider>("TrackBar1")->value(), c.kept);
+        EXPECT_EQ(form.processpercent(), c.kept);
         form.reject();
     }
 }
@@ -133,7 +130,5 @@ TEST_F(TaskSelectFormTest, PercentFieldTakesOneToHundredOnly) {
 TEST(TaskSelectFormRemoveDuplicates, SortsIgnoringCaseAndKeepsOneOfEach) {
     QStringList list{"b", "B", "a"};
     TTaskSelectForm::RemoveDuplicates(list);
-    EXPECT_EQ(list.size(), 2);
-    EXPECT_EQ(list.at(0), "a");
-    EXPECT_EQ(list.at(1).toLower(), "b");
+    EXPECT_EQ(list.join(',').toLower(), "a,b");
 }

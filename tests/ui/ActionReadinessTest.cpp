@@ -18,11 +18,9 @@ public:
 class ActionReadinessTest : public MainFormFixture {};
 
 TEST_F(ActionReadinessTest, AnActionThatWouldNotBeCarriedOutIsWarnedOfWhileArmed) {
-    writeSettings("fproz=1\r\nproz_taskbar=100\r\ntime=3600\r\n");
     AnsweringBackend backend{powerLog};
     PowerActions answering{backend, powerLog};
-    open(&answering);
-    form->show();
+    openShown("fproz=1\r\nproz_taskbar=100\r\ntime=3600\r\n", &answering);
     auto* status = child<QLabel>("StatusLine");
     const struct {
         QString answer;
@@ -41,9 +39,7 @@ TEST_F(ActionReadinessTest, AnActionThatWouldNotBeCarriedOutIsWarnedOfWhileArmed
 
     child<QCheckBox>("CheckBox2")->setChecked(true);
     backend.answer = "yes";
-    auto* timer2 = child<QTimer>("Timer2");
-    for (int i = 0; i < 30; ++i)
-        QMetaObject::invokeMethod(timer2, "timeout", Qt::DirectConnection);
+    tick(30);
     EXPECT_FALSE(status->text().contains("Achtung")) << status->text().toStdString();
     EXPECT_TRUE(form->watchState().armed);
 }

@@ -22,16 +22,9 @@ namespace {
 
 class ExpertOptionsTest : public MainFormFixture {
 protected:
-    // Opens a dialog of the expert menu, lets `work` use it and closes it with Esc if it is still open.
+    // Opens a dialog of the expert menu, lets `work` use it and closes it if it is still open.
     void useDialog(const char* menuItem, const std::function<void(QDialog&)>& work) {
-        QTimer::singleShot(0, [work] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            work(*dialog);
-            if (dialog->isVisible())
-                QTest::keyClick(dialog, Qt::Key_Escape);
-        });
-        child<QAction>(menuItem)->trigger();
+        useModal([this, menuItem] { child<QAction>(menuItem)->trigger(); }, work);
     }
 
     void typePeriod(QDialog& dialog, const char* text, bool enter) {
@@ -46,61 +39,46 @@ protected:
 
 } // namespace
 
+// The typed period becomes the user-defined one and the stored time; the next start selects its entry.
 TEST_F(ExpertOptionsTest, PeriodDialogTakesDigitsWithinItsLimitsElse60) {
-    writeSettings("time=45\r\ncustomtime=45\r\n");
-    open();
-    form->show();
     const struct {
         const char* typed;
         bool enter;
         int stored;
-    } cases[] = {{"abc", false, 60}, {"", false, 60},  {"-5", false, 60}, {"0", true, 1},
-                 {"999", true, 600}, {"4x", true, 60}, {"45", false, 45}};
+        int entry;
+    } cases[] = {{"abc", false, 60, 2}, {"", false, 60, 2},  {"-5", false, 60, 2}, {"0", true, 1, 11},
+                 {"999", true, 600, 5}, {"4x", true, 60, 2}, {"45", false, 45, 11}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        openShown("time=30\r\ncustomtime=30\r\n");
+        child<QComboBox>("ComboBox1")->setCurrentIndex(11);
         int afterEnter = 0;
         useDialog("Shutdownzeitraum1", [&](QDialog& dialog) {
             typePeriod(dialog, c.typed, c.enter);
             afterEnter = dialog.findChild<QSlider*>("TrackBar1")->value();
             dialog.findChild<QPushButton*>("Button1")->click();
         });
-        EXPECT_EQ(saved().customtime, c.stored) << c.typed;
-        EXPECT_EQ(form->watchState().periodSeconds, c.stored) << c.typed;
-        EXPECT_EQ(afterEnter, c.enter ? c.stored : afterEnter) << c.typed;
+        EXPECT_EQ(saved().customtime, c.stored);
+        EXPECT_EQ(saved().time, c.stored);
+        EXPECT_EQ(form->watchState().periodSeconds, c.stored);
+        EXPECT_EQ(afterEnter, c.enter ? c.stored : afterEnter);
+        open();
+        EXPECT_EQ(child<QComboBox>("ComboBox1")->currentIndex(), c.entry);
     }
 }
 
 TEST_F(ExpertOptionsTest, PeriodDialogLeftWithEscStoresNothingButSavesAndRestartsTheCount) {
-    writeSettings("armed=1\r\nfproz=1\r\nproz_taskbar=100\r\ncustomtime=45\r\n");
-    open();
-    form->show();
+    openShown("armed=1\r\nfproz=1\r\nproz_taskbar=100\r\ncustomtime=45\r\n");
     sampleTwice();
-    for (int i = 0; i < 2; ++i)
-        QMetaObject::invokeMethod(child<QTimer>("Timer2"), "timeout", Qt::DirectConnection);
+    tick(2);
     ASSERT_EQ(form->watchState().idleSeconds, 2);
     QFile::remove(store.filePath());
-    useDialog("Shutdownzeitraum1", [&](QDialog& dialog) { typePeriod(dialog, "300", true); });
+    useDialog("Shutdownzeitraum1", [&](QDialog& dialog) {
+        typePeriod(dialog, "300", true);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
     EXPECT_EQ(form->watchState().idleSeconds, 0);
     EXPECT_EQ(saved().customtime, 45);
-}
-
-TEST_F(ExpertOptionsTest, UserDefinedPeriodIsSavedAsTheTimeAndTheNextStartSelectsItsEntry) {
-    const struct {
-        const char* seconds;
-        int entry;
-    } cases[] = {{"45", 11}, {"60", 2}};
-    for (const auto& c : cases) {
-        writeSettings("time=30\r\ncustomtime=30\r\n");
-        open();
-        form->show();
-        child<QComboBox>("ComboBox1")->setCurrentIndex(11);
-        useDialog("Shutdownzeitraum1", [&](QDialog& dialog) {
-            typePeriod(dialog, c.seconds, false);
-            dialog.findChild<QPushButton*>("Button1")->click();
-        });
-        EXPECT_EQ(saved().time, QString(c.seconds).toInt());
-        open();
-        EXPECT_EQ(child<QComboBox>("ComboBox1")->currentIndex(), c.entry) << c.seconds;
-    }
 }
 
 TEST_F(ExpertOptionsTest, CommandDialogStoresTrimmedValuesOnlyThroughAnAcceptedOK) {
@@ -119,9 +97,7 @@ TEST_F(ExpertOptionsTest, CommandDialogStoresTrimmedValuesOnlyThroughAnAcceptedO
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        writeSettings("fexeafter=1\r\nfexemethod=1\r\nfexepath=/old/run.sh\r\nfexeparam=-x\r\n");
-        open();
-        form->show();
+        openShown("fexeafter=1\r\nfexemethod=1\r\nfexepath=/old/run.sh\r\nfexeparam=-x\r\n");
         QFile::remove(store.filePath());
         bool stayed = false;
         useDialog("Kommando1", [&](QDialog& dialog) {

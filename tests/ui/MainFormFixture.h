@@ -25,12 +25,17 @@
 #include "ui/Unit2.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -103,7 +108,6 @@ protected:
         context.power = actions ? actions : &power;
         context.desktopTools = &desktopTools;
         context.launcher = launcher.get();
-        context.programFile = "/opt/my apps/vespera";
         context.programFile = programFile;
         context.dispatcher = &host.dispatcher();
         context.messageBoxes = &host.messageBoxes();
@@ -121,12 +125,62 @@ protected:
         form = std::make_unique<TMainForm>(context);
     }
 
+    // Writes the settings, opens the window and shows it.
+    void openShown(const QByteArray& body, PowerActions* actions = nullptr) {
+        writeSettings(body);
+        open(actions);
+        form->show();
+    }
+
     // Answers the modal box the next event round opens, as a user would close it.
     static void closeNextModalBox() {
         QTimer::singleShot(0, [] {
             if (QWidget* box = QApplication::activeModalWidget())
                 box->close();
         });
+    }
+
+    // The text of the message box that `action` opens, closed at once; empty when none opens.
+    static QString messageOf(const std::function<void()>& action) {
+        QString told;
+        QTimer::singleShot(0, [&told] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                told = box->text();
+                box->close();
+            }
+        });
+        action();
+        return told;
+    }
+
+    // Lets `work` use the modal dialog that `show` opens, and closes it if `work` left it open.
+    template <typename D = QDialog>
+    static void useModal(const std::function<void()>& show, const std::function<void(D&)>& work) {
+        QTimer::singleShot(0, [&work] {
+            auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            work(*dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        show();
+    }
+
+    // Puts a desktop tool on the window's path that writes its arguments into "<name>.args" beside it.
+    void fakeTool(const QString& name) {
+        ASSERT_TRUE(QDir().mkpath(toolFolder));
+        QFile tool(toolFolder + "/" + name);
+        ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+        tool.write("#!/bin/sh\necho \"$@\" > \"$0.args\"\n");
+        tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // What the fake tool was started with; empty when it was not started within five seconds.
+    QString toolArguments(const QString& name) const {
+        QFile file(toolFolder + "/" + name + ".args");
+        for (int i = 0; i < 250 && file.size() == 0; ++i)
+            QThread::msleep(20);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll().trimmed()) : QString();
     }
 
     template <typename W> W* child(const char* name) const {
@@ -138,11 +192,9 @@ protected:
     Settings saved() const { return store.load(1); }
 
     // The window armed on a processor that is always quiet enough, with a period in seconds.
-    void openArmed(int period) {
-        writeSettings("fproz=1\r\nproz_taskbar=100\r\narmed=1\r\ntime=" + QByteArray::number(period) +
-                      "\r\n");
-        open();
-        form->show();
+    void openArmed(int period, PowerActions* actions = nullptr) {
+        openShown("fproz=1\r\nproz_taskbar=100\r\narmed=1\r\ntime=" + QByteArray::number(period) + "\r\n",
+                  actions);
         sampleTwice();
     }
 

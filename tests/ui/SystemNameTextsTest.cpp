@@ -46,9 +46,7 @@ QStringList textsNaming(const QString& word) {
 class SystemNameTextsTest : public MainFormFixture {};
 
 TEST_F(SystemNameTextsTest, NoTextNamesWindowsInEitherLanguage) {
-    writeSettings("fproz=1\r\n");
-    open();
-    form->show();
+    openShown("fproz=1\r\n");
     for (const char* language : {"Englisch1", "Deutsch1"}) {
         const QStringList naming = textsNaming("Windows");
         EXPECT_TRUE(naming.isEmpty()) << naming.join("\n").toStdString();

@@ -4,52 +4,19 @@
 #include "platform/linux/LinuxSystemInformation.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QThread>
-
-#include <functional>
 
 using namespace vespera;
 
 namespace {
 
-// The about box, the help command and the information panel, with a fake xdg-open that writes what it
-// was asked to open into "opened" beside it.
+// The about box, the help command and the information panel, with a fake xdg-open.
 class TAboutFormTest : public MainFormFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(QDir().mkpath(toolFolder));
-        QFile opener(toolFolder + "/xdg-open");
-        ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
-        opener.write("#!/bin/sh\necho \"$1\" > \"$(dirname \"$0\")/opened\"\n");
-        opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    QString opened() const {
-        QFile file(toolFolder + "/opened");
-        for (int i = 0; i < 250 && file.size() == 0; ++i)
-            QThread::msleep(20);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll().trimmed()) : QString();
-    }
-
-    // The text of the message box that `action` opens, answered at once; empty when none opens.
-    static QString messageOf(const std::function<void()>& action) {
-        QString told;
-        QTimer::singleShot(0, [&told] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                told = box->text();
-                box->close();
-            }
-        });
-        action();
-        return told;
-    }
+    void SetUp() override { fakeTool("xdg-open"); }
 
     template <typename W> W* part(const char* name) {
         return aboutBox.findChild<W*>(QString::fromLatin1(name));
@@ -84,7 +51,7 @@ TEST_F(TAboutFormTest, HeadingIsTheCaptionAndEscTypingAndTheArtworkClose) {
         EXPECT_EQ(aboutBox.isVisible(), !c.closes);
         EXPECT_EQ(part<QPlainTextEdit>("Memo1")->toPlainText(), notice);
     }
-    EXPECT_EQ(opened(), "https://www.orbelan.example/");
+    EXPECT_EQ(toolArguments("xdg-open"), "https://www.orbelan.example/");
 }
 
 TEST_F(TAboutFormTest, HelpOpensTheProgramFoldersHelpFileOrSaysItCannot) {
@@ -99,14 +66,12 @@ TEST_F(TAboutFormTest, HelpOpensTheProgramFoldersHelpFileOrSaysItCannot) {
     ASSERT_TRUE(QDir().mkpath(folder + "/help"));
     QFile(folder + "/help/vsp-help.html").open(QIODevice::WriteOnly);
     EXPECT_EQ(messageOf([help] { help->trigger(); }), "");
-    EXPECT_EQ(opened(), folder + "/help/vsp-help.html");
+    EXPECT_EQ(toolArguments("xdg-open"), folder + "/help/vsp-help.html");
 }
 
 TEST_F(TAboutFormTest, PanelShowsTheMachineWhenTheWindowIsShownAndAfterALanguageSwitch) {
     systemInformation = std::make_unique<LinuxSystemInformation>(VESPERA_TEST_DATA "/sysinfo/laptop");
-    writeSettings("fproz=1\r\n");
-    open();
-    form->show();
+    openShown("fproz=1\r\n");
     const QStringList lines = child<QLabel>("SysInfo1lbl")->text().split('\n');
     EXPECT_EQ(lines.size(), 9);
     EXPECT_EQ(lines.value(8), "Akku Ladezustand: 57");

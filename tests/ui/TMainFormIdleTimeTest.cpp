@@ -70,7 +70,7 @@ TEST_F(TMainFormIdleTimeTest, FallingIdleTimeResetsGrowingLetsItFireAndALostServ
                 mock.waitForFinished();
             }
             write(idle);
-            QMetaObject::invokeMethod(child<QTimer>("Timer2"), "timeout", Qt::DirectConnection);
+            tick();
         }
         EXPECT_EQ(!powerLog.str().empty(), row.fires) << row.idle.back();
         EXPECT_EQ(form->watchState().statusLine.contains("Maus und Tastatur"), row.unmeasured)

@@ -22,7 +22,6 @@ protected:
         writeSettings("Fkey=1\r\narmed=1\r\ntime=10\r\n");
         open();
     }
-    void tick() { QMetaObject::invokeMethod(child<QTimer>("Timer2"), "timeout", Qt::DirectConnection); }
 };
 
 TEST_F(TMainFormInputTest, MovesWithinFifteenPixelsAreJitterAndEveryKeyOrButtonCounts) {

@@ -21,14 +21,7 @@ class TSchedFormTest : public MainFormFixture {
 protected:
     // Opens the schedule dialog from the main window and lets `edit` work in it while it runs modally.
     void editSchedule(const std::function<void(QDialog&)>& edit) {
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            edit(*dialog);
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        child<QPushButton>("SchedulerButton")->click();
+        useModal([this] { child<QPushButton>("SchedulerButton")->click(); }, edit);
     }
 
     template <typename W> static W* in(QDialog& dialog, const char* name) {
@@ -39,9 +32,7 @@ protected:
 } // namespace
 
 TEST_F(TSchedFormTest, SavingWritesTheEditedSchedule) {
-    writeSettings("Montag=1\r\nStunde=7\r\n");
-    open();
-    form->show();
+    openShown("Montag=1\r\nStunde=7\r\n");
     editSchedule([](QDialog& dialog) {
         in<QRadioButton>(dialog, "rbmonthly")->click();
         in<QSpinBox>(dialog, "udHour")->stepBy(2);
@@ -58,9 +49,7 @@ TEST_F(TSchedFormTest, SavingWritesTheEditedSchedule) {
 }
 
 TEST_F(TSchedFormTest, EscapeLeavesTheSettingsAndTheNextShowingUntouched) {
-    writeSettings("Stunde=24\r\n");
-    open();
-    form->show();
+    openShown("Stunde=24\r\n");
     editSchedule([](QDialog& dialog) {
         EXPECT_EQ(in<QLineEdit>(dialog, "edtHour")->text(), "24");
         in<QCheckBox>(dialog, "chk3")->click();

@@ -30,30 +30,26 @@ class TWizardFormTest : public MainFormFixture {
 protected:
     TWizardForm* wizard = nullptr;
 
-    template <typename W> W* in(const char* name) const {
+    template <typename W> W* in(const QByteArray& name) const {
         W* w = wizard->findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
+        EXPECT_NE(w, nullptr) << name.constData();
         return w;
     }
 
     // Opens the wizard from the menu and lets `work` use it; a wizard still open afterwards is cancelled.
     void useWizard(const std::function<void()>& work) {
-        QTimer::singleShot(0, [this, work] {
-            wizard = qobject_cast<TWizardForm*>(QApplication::activeModalWidget());
-            ASSERT_NE(wizard, nullptr);
-            work();
-            if (wizard->isVisible())
-                in<QPushButton>("btnCancel")->click();
-        });
-        child<QAction>("Assistent1")->trigger();
+        useModal<TWizardForm>([this] { child<QAction>("Assistent1")->trigger(); },
+                              [&](TWizardForm& shown) {
+                                  wizard = &shown;
+                                  work();
+                              });
     }
 
     void next() { QTest::mouseClick(in<QPushButton>("btnNext"), Qt::LeftButton); }
 
+    // Step 1: the kind of event, 0 (processor) to 4 (mouse and keyboard).
     void chooseEvent(int kind) {
-        const char* names[] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4",
-                               "RadioButton5"};
-        QTest::mouseClick(in<QRadioButton>(names[kind]), Qt::LeftButton);
+        QTest::mouseClick(in<QRadioButton>(QByteArray("RadioButton") + char('1' + kind)), Qt::LeftButton);
         next();
     }
 
@@ -65,8 +61,8 @@ protected:
 
     void clickDays(std::initializer_list<int> days) {
         for (const int day : days)
-            QTest::mouseClick(in<QCheckBox>(QStringLiteral("chk%1").arg(day).toLatin1().constData()),
-                              Qt::LeftButton, {}, QPoint(4, 9));
+            QTest::mouseClick(in<QCheckBox>("chk" + QByteArray::number(day)), Qt::LeftButton, {},
+                              QPoint(4, 9));
     }
 
     // Step 3: the period, "Reboot" and all five switches on or off, then the summary.
@@ -132,11 +128,9 @@ TEST_F(TWizardFormTest, EachKindOfEventReachesTheMainWindowAndTheFile) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
-        writeSettings("fproz=1\r\narmed=1\r\nstartminimized=1\r\nstartwithwindows=1\r\n"
-                      "Enabelafterrestart=1\r\nFullscreenCountdown=1\r\n");
         autostart.addAutostartEntry(programFile);
-        open();
-        form->show();
+        openShown("fproz=1\r\narmed=1\r\nstartminimized=1\r\nstartwithwindows=1\r\n"
+                  "Enabelafterrestart=1\r\nFullscreenCountdown=1\r\n");
         useWizard([&] {
             chooseEvent(c.kind);
             c.options();
@@ -159,9 +153,7 @@ TEST_F(TWizardFormTest, EachKindOfEventReachesTheMainWindowAndTheFile) {
 
 TEST_F(TWizardFormTest, CancelAndEscWriteNothingAndStopTheTimer) {
     for (const bool esc : {false, true}) {
-        writeSettings("fproz=1\r\nproz_taskbar=20\r\n");
-        open();
-        form->show();
+        openShown("fproz=1\r\nproz_taskbar=20\r\n");
         const QByteArray before = fileBytes();
         useWizard([&] {
             chooseEvent(1);
@@ -195,9 +187,7 @@ TEST_F(TWizardFormTest, SummaryTextsInBothLanguages) {
         {2, false, {1, 3, 7}, "Execution dates: daily at Monday, Wednesday, Sunday, \n", "7:5:0"},
     };
     for (const auto& c : cases) {
-        writeSettings("Stunde=23\r\n");
-        open();
-        form->show();
+        openShown("Stunde=23\r\n");
         child<QAction>(c.language == 2 ? "Englisch1" : "Deutsch1")->trigger();
         useWizard([&] {
             chooseEvent(2);
@@ -214,9 +204,7 @@ TEST_F(TWizardFormTest, SummaryTextsInBothLanguages) {
 }
 
 TEST_F(TWizardFormTest, DayBoxesDriveTheAllDaysIndicator) {
-    writeSettings("fproz=1\r\n");
-    open();
-    form->show();
+    openShown("fproz=1\r\n");
     useWizard([&] {
         chooseEvent(2);
         auto* all = in<QCheckBox>("chkAll");
@@ -230,9 +218,7 @@ TEST_F(TWizardFormTest, DayBoxesDriveTheAllDaysIndicator) {
 }
 
 TEST_F(TWizardFormTest, TimeTabIsReloadedAfterBack) {
-    writeSettings("Stunde=9\r\nMinute=30\r\n");
-    open();
-    form->show();
+    openShown("Stunde=9\r\nMinute=30\r\n");
     useWizard([&] {
         chooseEvent(2);
         setTime(1, 2, 3);
@@ -244,24 +230,15 @@ TEST_F(TWizardFormTest, TimeTabIsReloadedAfterBack) {
 }
 
 TEST_F(TWizardFormTest, DeletingThePercentFieldWarnsAndRestoresTheLastValue) {
-    writeSettings("process=/usr/bin/sleep\r\nprocesspercent=42\r\n");
-    open();
-    form->show();
-    QString message;
+    openShown("process=/usr/bin/sleep\r\nprocesspercent=42\r\n");
     useWizard([&] {
         chooseEvent(3);
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            message = box->text();
-            box->close();
-        });
         auto* field = in<QLineEdit>("PercentEdit");
         field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
+        EXPECT_EQ(messageOf([field] { QTest::keyClick(field, Qt::Key_Backspace); }),
+                  "Bitte geben Sie nur Werte zwischen 1 und 100 ein!");
         EXPECT_EQ(field->text(), "42");
     });
-    EXPECT_EQ(message, "Bitte geben Sie nur Werte zwischen 1 und 100 ein!");
 }
 
 TEST_F(TWizardFormTest, FirstStartQuestionOpensTheWizardOnYesOnly) {
