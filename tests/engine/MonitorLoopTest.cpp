@@ -89,6 +89,11 @@ protected:
         loop.setTime();
     }
 
+    void tick(int times) {
+        for (int i = 0; i < times; ++i)
+            loop.tick();
+    }
+
     // Ticks until the action fires; returns the tick number, or -1 when it did not fire within limit.
     int ticksUntilFired(int limit) {
         for (int i = 1; i <= limit; ++i) {
@@ -113,8 +118,7 @@ TEST_F(MonitorLoopTest, ProcessorConditionFiresOnTheTenthQuietTickAndRestartsOnA
     state.cpuThreshold = 10;
     arm(0); // 10 seconds
     state.cpuLoad = 10;
-    for (int i = 0; i < 5; ++i)
-        loop.tick();
+    tick(5);
     EXPECT_EQ(state.idleSeconds, 5);
     EXPECT_EQ(state.statusLine, "In 5 Sekunden wird Ihr PC ausgeschaltet!");
 
@@ -193,8 +197,7 @@ TEST_F(MonitorLoopTest, TimeConditionAloneFiresAtItsSecondWithoutCountdown) {
     state.conditions.time = true;
     state.cpuLoad = 100;
     arm(4);
-    for (int i = 0; i < 3; ++i)
-        loop.tick();
+    tick(3);
     EXPECT_TRUE(host.actions.isEmpty());
     EXPECT_EQ(state.statusLine, "22:00:00 Mo ausgeschaltet!");
     EXPECT_TRUE(host.countdown.isEmpty());
@@ -219,12 +222,10 @@ TEST_F(MonitorLoopTest, TimeWithAStateConditionShowsBothLines) {
 TEST_F(MonitorLoopTest, CountdownShowsTheLastTenSecondsAndClosesOnAReset) {
     state.conditions.processor = true;
     arm(1); // 30 seconds
-    for (int i = 0; i < 19; ++i)
-        loop.tick();
+    tick(19);
     EXPECT_EQ(host.countdown.last(), 0);
     host.countdown.clear();
-    for (int i = 0; i < 3; ++i)
-        loop.tick();
+    tick(3);
     EXPECT_EQ(host.countdown, (QList<int>{10, 9, 8}));
     state.cpuLoad = 50;
     loop.tick(); // the count resets after the countdown was updated
@@ -304,8 +305,7 @@ TEST_F(MonitorLoopTest, TheLastResetLineNamesTheConditionItsValueAndItsAge) {
     state.netLoad = 35;
     loop.tick();
     state.netLoad = 0;
-    for (int i = 0; i < 4; ++i)
-        loop.tick();
+    tick(4);
     EXPECT_EQ(state.lastResetLine, "Zuletzt zurückgesetzt: Netzwerk, 35 kb/s über 10 kb/s, vor 4 s");
     state.cpuLoad = 50;
     sensors.unmeasured = {{StateCondition::Network, "kann nicht messen"}};
@@ -317,8 +317,7 @@ TEST_F(MonitorLoopTest, AnAbortWhileTheCommandRunsPerformsNothing) {
     state.conditions.processor = true;
     arm(0); // 10 seconds
     host.abortDuringCommand = true;
-    for (int i = 0; i < 10; ++i)
-        loop.tick();
+    tick(10);
     EXPECT_EQ(host.calls, (QStringList{"countdown 0", "command"}));
     EXPECT_TRUE(host.actions.isEmpty());
 }

@@ -34,11 +34,22 @@ std::unique_ptr<FormTranslator> translator(QStringList& log, const QString& name
                                             std::make_unique<RecordingTarget>(name, log));
 }
 
+// A translator of the test table writing into `log`.
+class FormTranslatorTest : public ::testing::Test {
+protected:
+    QStringList log;
+    std::unique_ptr<FormTranslator> t = translator(log);
+};
+
+class LanguageDispatcherTest : public ::testing::Test {
+protected:
+    QStringList log;
+    LanguageDispatcher dispatcher{"TSplashScreen", twoLanguageNames()};
+};
+
 } // namespace
 
-TEST(FormTranslatorTest, LookupTextFallsBackToGermanAndGivesNothingForAnUnknownKey) {
-    QStringList log;
-    auto t = translator(log);
+TEST_F(FormTranslatorTest, LookupTextFallsBackToGermanAndGivesNothingForAnUnknownKey) {
     EXPECT_EQ(t->lookupText("IDS_115"), " MHz");
     EXPECT_EQ(t->lookupText("IDS_231"), "Erster\r\nStart");
     ASSERT_TRUE(t->selectLanguage(English));
@@ -49,18 +60,14 @@ TEST(FormTranslatorTest, LookupTextFallsBackToGermanAndGivesNothingForAnUnknownK
     EXPECT_EQ(t->lookupText("CheckBox2"), "");
 }
 
-TEST(FormTranslatorTest, DialogTextsHaveNoFallback) {
-    QStringList log;
-    auto t = translator(log);
+TEST_F(FormTranslatorTest, DialogTextsHaveNoFallback) {
     EXPECT_EQ(t->dialogText("Yes"), "&Ja");
     EXPECT_EQ(t->dialogText("No"), "");
     t->selectLanguage(English);
     EXPECT_EQ(t->dialogText("Yes"), "");
 }
 
-TEST(FormTranslatorTest, AssignmentsOfTheActiveLanguage) {
-    QStringList log;
-    auto t = translator(log);
+TEST_F(FormTranslatorTest, AssignmentsOfTheActiveLanguage) {
     t->selectLanguage(English);
     // The window's own row has no component. Do-not-translate components (Edit1, ComboBox1), empty
     // values, keyed strings, message-box texts and character sets give nothing.
@@ -85,9 +92,7 @@ TEST(FormTranslatorTest, AssignmentsOfTheActiveLanguage) {
     EXPECT_EQ(memo->items, QStringList({"Line one", "Line \"two\""}));
 }
 
-TEST(FormTranslatorTest, SelectingTheActiveLanguageAgainDoesNothing) {
-    QStringList log;
-    auto t = translator(log);
+TEST_F(FormTranslatorTest, SelectingTheActiveLanguageAgainDoesNothing) {
     EXPECT_TRUE(t->selectLanguage(German));
     EXPECT_TRUE(log.isEmpty());
     t->selectLanguage(English);
@@ -98,9 +103,7 @@ TEST(FormTranslatorTest, SelectingTheActiveLanguageAgainDoesNothing) {
     EXPECT_TRUE(log.contains("TTestForm FullScreenchk=Fullscreen Countdown"));
 }
 
-TEST(FormTranslatorTest, RefusesLanguagesOutsideItsRangeAndKeepsItsLanguage) {
-    QStringList log;
-    auto t = translator(log);
+TEST_F(FormTranslatorTest, RefusesLanguagesOutsideItsRangeAndKeepsItsLanguage) {
     t->selectLanguage(English);
     for (const int bad : {0, 3, -1}) {
         QString refusal;
@@ -113,8 +116,7 @@ TEST(FormTranslatorTest, RefusesLanguagesOutsideItsRangeAndKeepsItsLanguage) {
     EXPECT_FALSE(t->selectLanguage(7));
 }
 
-TEST(FormTranslatorTest, SelectsLanguagesByName) {
-    QStringList log;
+TEST_F(FormTranslatorTest, SelectsLanguagesByName) {
     FormTranslator update(TranslationTable::fromBytes(TestFormTable), "TOnlineUpdate",
                           updateWindowLanguageNames(), {}, std::make_unique<RecordingTarget>("update", log));
     EXPECT_TRUE(update.selectLanguageByName("FRANCE"));
@@ -125,9 +127,7 @@ TEST(FormTranslatorTest, SelectsLanguagesByName) {
     EXPECT_EQ(update.activeLanguage(), 5);
 }
 
-TEST(LanguageDispatcherTest, SwitchesLinkedTranslatorsInLinkOrder) {
-    QStringList log;
-    LanguageDispatcher dispatcher("TSplashScreen", twoLanguageNames());
+TEST_F(LanguageDispatcherTest, SwitchesLinkedTranslatorsInLinkOrder) {
     auto first = translator(log, "first");
     auto second = translator(log, "second");
     dispatcher.link(*first);
@@ -146,9 +146,7 @@ TEST(LanguageDispatcherTest, SwitchesLinkedTranslatorsInLinkOrder) {
     EXPECT_TRUE(log.isEmpty());
 }
 
-TEST(LanguageDispatcherTest, ATranslatorLinkedLaterStartsInTheActiveLanguage) {
-    QStringList log;
-    LanguageDispatcher dispatcher("TSplashScreen", twoLanguageNames());
+TEST_F(LanguageDispatcherTest, ATranslatorLinkedLaterStartsInTheActiveLanguage) {
     dispatcher.selectLanguage(English);
     auto late = translator(log, "late");
     dispatcher.link(*late);
@@ -157,9 +155,7 @@ TEST(LanguageDispatcherTest, ATranslatorLinkedLaterStartsInTheActiveLanguage) {
     EXPECT_TRUE(log.contains("late CheckBox2=Activate"));
 }
 
-TEST(LanguageDispatcherTest, RefusesALanguageOutOfRangeAndKeepsTheLastAccepted) {
-    QStringList log;
-    LanguageDispatcher dispatcher("TSplashScreen", twoLanguageNames());
+TEST_F(LanguageDispatcherTest, RefusesALanguageOutOfRangeAndKeepsTheLastAccepted) {
     auto t = translator(log);
     dispatcher.link(*t);
     dispatcher.selectLanguage(English);
@@ -170,29 +166,26 @@ TEST(LanguageDispatcherTest, RefusesALanguageOutOfRangeAndKeepsTheLastAccepted) 
     EXPECT_EQ(t->activeLanguage(), English);
 }
 
-TEST(LanguageDispatcherTest, TranslatorsAndDispatcherMayEndInEitherOrder) {
-    QStringList log;
-    auto dispatcher = std::make_unique<LanguageDispatcher>("TSplashScreen", twoLanguageNames());
+TEST_F(LanguageDispatcherTest, TranslatorsAndDispatcherMayEndInEitherOrder) {
+    auto ending = std::make_unique<LanguageDispatcher>("TSplashScreen", twoLanguageNames());
     auto gone = translator(log, "gone");
     auto kept = translator(log, "kept");
-    dispatcher->link(*gone);
-    dispatcher->link(*kept);
+    ending->link(*gone);
+    ending->link(*kept);
     gone.reset();
-    EXPECT_EQ(dispatcher->linked(), QList<FormTranslator*>({kept.get()}));
-    dispatcher->selectLanguage(English);
+    EXPECT_EQ(ending->linked(), QList<FormTranslator*>({kept.get()}));
+    ending->selectLanguage(English);
     EXPECT_EQ(kept->activeLanguage(), English);
 
-    dispatcher.reset();
+    ending.reset();
     EXPECT_EQ(kept->dispatcher(), nullptr);
 }
 
-TEST(LanguageDispatcherTest, LinkingToAnotherDispatcherLeavesTheFirst) {
-    QStringList log;
-    LanguageDispatcher main("TSplashScreen", twoLanguageNames());
+TEST_F(LanguageDispatcherTest, LinkingToAnotherDispatcherLeavesTheFirst) {
     LanguageDispatcher update("TOnlineUpdate", twoLanguageNames());
     auto t = translator(log);
-    main.link(*t);
+    dispatcher.link(*t);
     update.link(*t);
-    EXPECT_TRUE(main.linked().isEmpty());
+    EXPECT_TRUE(dispatcher.linked().isEmpty());
     EXPECT_EQ(update.linked().size(), 1);
 }

@@ -114,48 +114,16 @@ TEST_F(SettingsStoreTest, EverySettingSurvivesSaveAndLoad) {
 
 TEST_F(SettingsStoreTest, NewFileHoldsEveryKeyButTheDampingLengthInWritingOrder) {
     store.save(Settings());
-    const QStringList expected = {"[Settings]",
-                                  "proz_taskbar=10",
-                                  "net_taskbar=0",
-                                  "armed=0",
-                                  "type=Ausschalten",
-                                  "Fprocess=0",
-                                  "Fkey=0",
-                                  "Fnet=0",
-                                  "fproz=0",
-                                  "ftime=0",
-                                  "process=",
-                                  "processpercent=1",
-                                  "time=300",
-                                  "networkcard=0",
-                                  "startminimized=0",
-                                  "startwithwindows=0",
-                                  "Enabelafterrestart=1",
-                                  "submethod=sub1",
-                                  "Stunde=0",
-                                  "Minute=0",
-                                  "Sekunde=0",
-                                  "DayofMonth=1",
-                                  "Language=1",
-                                  "Montag=0",
-                                  "Dienstag=0",
-                                  "Mittwoch=0",
-                                  "Donnerstag=0",
-                                  "Freitag=0",
-                                  "Samstag=0",
-                                  "Sonntag=0",
-                                  "FullscreenCountdown=1",
-                                  "Daempfung=0",
-                                  "processormethod=0",
-                                  "fexeafter=0",
-                                  "fexemethod=0",
-                                  "fexepath=",
-                                  "fexeparam=",
-                                  "customtime=60",
-                                  "KeepAwake=1",
-                                  "WarnAhead=1",
-                                  ""};
-    EXPECT_EQ(QString::fromUtf8(readFile()).split('\n'), expected);
+    // The keys one after another, each with its default, on lines of their own.
+    const QString expected =
+        "[Settings] proz_taskbar=10 net_taskbar=0 armed=0 type=Ausschalten Fprocess=0 Fkey=0 "
+        "Fnet=0 fproz=0 ftime=0 process= processpercent=1 time=300 networkcard=0 "
+        "startminimized=0 startwithwindows=0 Enabelafterrestart=1 submethod=sub1 Stunde=0 "
+        "Minute=0 Sekunde=0 DayofMonth=1 Language=1 Montag=0 Dienstag=0 Mittwoch=0 "
+        "Donnerstag=0 Freitag=0 Samstag=0 Sonntag=0 FullscreenCountdown=1 Daempfung=0 "
+        "processormethod=0 fexeafter=0 fexemethod=0 fexepath= fexeparam= customtime=60 "
+        "KeepAwake=1 WarnAhead=1";
+    EXPECT_EQ(QString::fromUtf8(readFile()).split('\n'), expected.split(' ') << "");
 }
 
 TEST_F(SettingsStoreTest, HandEditedValuesReadAsTheOriginalDid) {
