@@ -21,6 +21,7 @@
 #include "platform/ProcessEnd.h"
 #include "platform/RemoteControl.h"
 #include "platform/ProcessSource.h"
+#include "platform/ProgramStartWatch.h"
 #include "platform/ResumeWatcher.h"
 #include "platform/TerminationSignals.h"
 #include "platform/UserFolders.h"
@@ -196,7 +197,8 @@ int runApplication(int argc, char* argv[]) {
     NetworkMeter networkMeter(*interfaces);
     context.networkMeter = &networkMeter;
     const std::unique_ptr<ProcessSource> processes = createProcessSource();
-    TProcessManager processManager(*processes);
+    const std::unique_ptr<ProgramStartWatch> programStarts = createProgramStartWatch();
+    TProcessManager processManager(*processes, programStarts.get());
     const std::unique_ptr<WindowSource> windows = createWindowSource();
     context.processManager = &processManager;
     context.processes = processes.get();

@@ -30,6 +30,9 @@ public:
     virtual QString imagePath(std::uint32_t id) = 0;
     // Milliseconds on a clock that never goes back, cut to 32 bits.
     virtual std::uint32_t tickCount() = 0;
+    // How many processes and threads the system has made since it started: while it stays the same, no
+    // new process can have come. False when it cannot be told.
+    virtual bool startedCount(std::uint64_t& /*count*/) { return false; }
 };
 
 // The processes of this system.

@@ -15,7 +15,7 @@ ProcessCondition::~ProcessCondition() {
 
 void ProcessCondition::watch(bool on, const QString& process) {
     if (on)
-        manager_.need(this, process);
+        manager_.need(this, process, TProcessManager::Interest::Program);
     else
         manager_.release(this);
 }
@@ -27,7 +27,7 @@ bool ProcessCondition::busy(const QString& process, int processpercent, bool fin
         return true;
     }
     if (!manager_.sampling())
-        manager_.need(this, process);
+        manager_.need(this, process, TProcessManager::Interest::Program);
     if (finalCheck)
         manager_.verifyAll();
     if (!manager_.listed()) {

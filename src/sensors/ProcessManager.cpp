@@ -6,7 +6,8 @@
 
 namespace vespera {
 
-TProcessManager::TProcessManager(ProcessSource& source, int intervalMs) : source_(source) {
+TProcessManager::TProcessManager(ProcessSource& source, ProgramStartWatch* starts, int intervalMs)
+    : source_(source), starts_(starts) {
     timer_.setInterval(intervalMs);
     timer_.callOnTimeout([this] { SampleProcessTimes(); });
 }
@@ -15,31 +16,46 @@ void TProcessManager::setInterval(int intervalMs) {
     timer_.setInterval(intervalMs);
 }
 
-void TProcessManager::need(const void* consumer, const QString& programPath) {
-    const QString name = asciiLower(fileNamePart(programPath));
+void TProcessManager::need(const void* consumer, const QString& programPath, Interest interest) {
     const bool first = consumers_.empty();
     const auto it = std::find_if(consumers_.begin(), consumers_.end(),
-                                 [&](const auto& entry) { return entry.first == consumer; });
+                                 [&](const Consumer& entry) { return entry.id == consumer; });
+    Consumer entry{consumer, asciiLower(fileNamePart(programPath)), programPath, interest};
     if (it == consumers_.end())
-        consumers_.emplace_back(consumer, name);
+        consumers_.push_back(std::move(entry));
     else
-        it->second = name;
+        *it = std::move(entry);
+    watchStarts();
     if (first)
         SampleProcessTimes();
 }
 
 void TProcessManager::release(const void* consumer) {
-    std::erase_if(consumers_, [&](const auto& entry) { return entry.first == consumer; });
+    std::erase_if(consumers_, [&](const Consumer& entry) { return entry.id == consumer; });
+    watchStarts();
     if (!consumers_.empty())
         return;
     timer_.stop();
     records_.clear();
     listed_ = false;
+    startedCountKnown_ = false;
+    startsSeen_ = false;
+    samplesReadingAll_ = 0;
+}
+
+void TProcessManager::watchStarts() {
+    if (!starts_)
+        return;
+    QStringList paths;
+    for (const Consumer& entry : consumers_)
+        if (entry.interest == Interest::Program && !paths.contains(entry.path))
+            paths.append(entry.path);
+    starts_->watch(paths);
 }
 
 void TProcessManager::SampleProcessTimes() {
     timer_.stop();
-    RefreshProcessList(Scope::Due);
+    RefreshProcessList(followStarts());
     restartTimer();
 }
 
@@ -49,15 +65,40 @@ void TProcessManager::verifyAll() {
     restartTimer();
 }
 
+// Whether the start watch follows every consumer's program now. A start seen, or a change in that
+// (which may leave a start unseen), has this sample and the next read every process.
+TProcessManager::Scope TProcessManager::followStarts() {
+    using Seen = ProgramStartWatch::Seen;
+    const Seen seen = starts_ ? starts_->poll() : Seen::Unwatched;
+    const bool following = seen != Seen::Unwatched &&
+                           std::all_of(consumers_.begin(), consumers_.end(), [](const Consumer& entry) {
+                               return entry.interest == Interest::Program;
+                           });
+    if (seen == Seen::Opened || following != startsSeen_)
+        samplesReadingAll_ = SamplesAfterStart;
+    startsSeen_ = following;
+    if (samplesReadingAll_ == 0)
+        return Scope::Due;
+    --samplesReadingAll_;
+    return Scope::All;
+}
+
 void TProcessManager::restartTimer() {
     if (!consumers_.empty())
         timer_.start();
 }
 
-// The new list from the listing, merged with the old one by id (both rise).
+// The new list from the listing (or the ids kept, when no process can have come), merged with the old
+// one by id (both rise).
 void TProcessManager::RefreshProcessList(Scope scope) {
     ++round_;
-    listed_ = source_.listProcessIds(ids_);
+    if (listingNeeded(scope)) {
+        listed_ = source_.listProcessIds(ids_);
+    } else {
+        ids_.clear();
+        for (const TCPULOAD& record : records_)
+            ids_.push_back(record.processId);
+    }
     next_.clear();
     auto old = records_.begin();
     for (const std::uint32_t id : ids_) {
@@ -76,6 +117,17 @@ void TProcessManager::RefreshProcessList(Scope scope) {
         }
     }
     records_.swap(next_);
+}
+
+// The count of processes made is read before every listing; while it stays the same, and the last
+// listing succeeded, the ids are the same less the ended ones. A count that cannot be read lists.
+bool TProcessManager::listingNeeded(Scope scope) {
+    std::uint64_t count = 0;
+    const bool known = source_.startedCount(count);
+    const bool unchanged = known && startedCountKnown_ && count == startedCount_ && listed_;
+    startedCountKnown_ = known;
+    startedCount_ = count;
+    return scope == Scope::All || !unchanged;
 }
 
 // False when the process ended between the listing and its reading.
@@ -102,12 +154,12 @@ bool TProcessManager::keep(TCPULOAD& record, Scope scope) {
 
 bool TProcessManager::needsReading(const TCPULOAD& record, Scope scope) const {
     return scope == Scope::All || !record.measured() || watched(record) ||
-           (record.processId + round_) % RecheckSamples == 0;
+           (!startsSeen_ && (record.processId + round_) % RecheckSamples == 0);
 }
 
 bool TProcessManager::watched(const TCPULOAD& record) const {
-    return std::any_of(consumers_.begin(), consumers_.end(), [&](const auto& entry) {
-        return !entry.second.isEmpty() && record.matchName.contains(entry.second);
+    return std::any_of(consumers_.begin(), consumers_.end(), [&](const Consumer& entry) {
+        return !entry.name.isEmpty() && record.matchName.contains(entry.name);
     });
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "platform/ProcessSource.h"
+#include "platform/ProgramStartWatch.h"
 #include "sensors/TCPULOAD.h"
 
 #include <QTimer>
 
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 namespace vespera {
@@ -15,16 +15,20 @@ namespace vespera {
 // readings. It samples on its own timer, but only while a consumer needs its values (the process
 // condition, or a window that shows a program's usage); without one it holds nothing and costs nothing.
 //
-// A sample lists the process ids (cheap) and reads a process's name and times only where that can
-// tell something: a process seen for the first time (its program path is read once, then), one seen
-// less than two readings ago (a fresh child usually starts its own program within that time), every
-// process whose name can match a consumer's program (each sample), and the others in turn, each at
-// least every RecheckSamples samples (one second each), so that a process that starts another program
-// is noticed within a period of the watch. A changed name or start time marks a process that runs
-// another program: its path is read again and its times start over. The system's short name alone is
-// no safe filter for the path (it is cut to 15 characters, names a script rather than its interpreter
-// and a process may change it), hence the one path reading per new process. A full reading (verifyAll) reads
-// every process at once; the process condition asks for it before the count may run out.
+// A sample lists the process ids, unless the system's count of processes made is the same as before the
+// last listing (then no new process can be there, and an ended one fails its next reading). It reads a
+// process's name and times only where that can tell something: a process seen for the first time (its
+// program path is read once, then), one seen less than two readings ago (a fresh child usually starts its
+// own program within that time), and every process whose name can match a consumer's program (each
+// sample). A process may also start another program without a new process being made; two ways notice
+// it. While every consumer asks for one program file and the program start watch follows those files,
+// a start (an opening of such a file) has the next two samples read every process; otherwise the other
+// processes are read in turn, each at least every RecheckSamples samples (one second each). A changed
+// name or start time marks a process that runs another program: its path is read again and its times
+// start over. The system's short name alone is no safe filter for the path (it is cut to 15 characters,
+// names a script rather than its interpreter and a process may change it), hence the one path reading per
+// new process. A full reading (verifyAll) lists and reads every process at once; the process condition
+// asks for it before the count may run out.
 //
 // History stays with the process id for as long as the process lives. Times are only taken as an
 // interval when at least MinIntervalMs lie between two readings, so an early extra reading never turns
@@ -33,14 +37,23 @@ class TProcessManager {
 public:
     static constexpr int RecheckSamples = 8;
     static constexpr std::uint32_t MinIntervalMs = 750;
+    // Samples that read every process after a program start: the opening comes before the process shows
+    // the new program.
+    static constexpr int SamplesAfterStart = 2;
 
-    explicit TProcessManager(ProcessSource& source, int intervalMs = 1000);
+    // What a consumer asks about: any process whose name contains the program's file name, or only the
+    // processes that run that very program file.
+    enum class Interest { Name, Program };
+
+    // Without a program start watch, every process is read in turn.
+    explicit TProcessManager(ProcessSource& source, ProgramStartWatch* starts = nullptr,
+                             int intervalMs = 1000);
 
     void setInterval(int intervalMs);
 
     // A consumer starts needing the values, or changes the program it asks about; the first consumer
     // starts the sampling with a sample at once.
-    void need(const void* consumer, const QString& programPath);
+    void need(const void* consumer, const QString& programPath, Interest interest = Interest::Name);
     // The consumer no longer needs them; after the last one the sampling stops and the list is dropped.
     void release(const void* consumer);
     bool sampling() const { return !consumers_.empty(); }
@@ -62,8 +75,17 @@ public:
 
 private:
     enum class Scope { Due, All };
+    struct Consumer {
+        const void* id;
+        QString name; // the program's file name in lower case
+        QString path;
+        Interest interest;
+    };
 
     void RefreshProcessList(Scope scope);
+    bool listingNeeded(Scope scope);
+    Scope followStarts();
+    void watchStarts();
     bool keep(TCPULOAD& record, Scope scope);
     bool needsReading(const TCPULOAD& record, Scope scope) const;
     bool watched(const TCPULOAD& record) const;
@@ -74,12 +96,17 @@ private:
 
     ProcessSource& source_;
     QTimer timer_;
-    std::vector<std::pair<const void*, QString>> consumers_; // with the program's name in lower case
+    ProgramStartWatch* starts_;
+    std::vector<Consumer> consumers_;
     TCPULOADS records_;
     TCPULOADS next_; // retained, so a steady sample allocates nothing
     std::vector<std::uint32_t> ids_;
     ProcessStat stat_;
     std::uint64_t round_ = 0;
+    std::uint64_t startedCount_ = 0; // read before the last listing
+    bool startedCountKnown_ = false;
+    bool startsSeen_ = false; // the start watch follows every consumer's program
+    int samplesReadingAll_ = 0;
     bool listed_ = false;
 };
 

@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 using namespace vespera;
 
@@ -28,9 +30,21 @@ public:
     bool readProcess(std::uint32_t id, ProcessStat& out) override { return inner_->readProcess(id, out); }
     QString imagePath(std::uint32_t id) override { return inner_->imagePath(id); }
     std::uint32_t tickCount() override { return inner_->tickCount(); }
+    bool startedCount(std::uint64_t& count) override {
+        count = started.value_or(0);
+        return started.has_value();
+    }
+    std::optional<std::uint64_t> started; // the count of processes made; none: unreadable
 
 private:
     std::unique_ptr<ProcProcessSource> inner_;
+};
+
+// A program start watch that reports what the test sets.
+struct SetStarts : ProgramStartWatch {
+    Seen seen = Seen::Unwatched;
+    void watch(const QStringList&) override {}
+    Seen poll() override { return seen; }
 };
 
 struct Texts : TextSource {
@@ -49,7 +63,8 @@ QCoreApplication& application() {
 struct Watch {
     QCoreApplication& app = application();
     RecordedProcesses processes;
-    TProcessManager manager{processes};
+    SetStarts starts;
+    TProcessManager manager{processes, &starts};
     ProcessCondition condition{manager};
 
     // Samples the recorded folders from..to of a case, one second apart, watching `path`.
@@ -116,6 +131,57 @@ TEST(ProcessWatchTest, ProgramStartedUnderAnOldIdIsFoundBeforeTheCountRunsOut) {
     EXPECT_FALSE(watch.condition.busy(job, 1, false)); // 202 is another process, 203 not rechecked yet
     EXPECT_TRUE(watch.condition.busy(job, 1, true));   // 203 runs it now
     EXPECT_EQ(watch.manager.GetLoads().size(), 2u);
+}
+
+// The shell 203 turns into the job at folder 3 without a new process; in folder 4 it has ended and a new
+// process 204 runs the job. Each way of noticing the job is left as the only one in one case.
+TEST(ProcessWatchTest, ProgramStartIsNoticedWithOrWithoutANewProcess) {
+    using S = ProgramStartWatch::Seen;
+    const auto F = std::nullopt;
+    const struct {
+        const char* fault;
+        std::vector<int> folders;
+        std::vector<std::optional<std::uint64_t>> counts;
+        std::vector<S> seen;
+        bool finalCheck;
+    } cases[] = {
+        {"start in an old process, no new one",
+         {0, 1, 2, 3},
+         {1, 1, 2, 2},
+         {S::Opened, S::Nothing, S::Nothing, S::Opened},
+         false},
+        {"no start watch: read in turn",
+         {0, 1, 2, 3, 3},
+         {1, 1, 2, 2, 2},
+         {S::Unwatched, S::Unwatched, S::Unwatched, S::Unwatched, S::Unwatched},
+         false},
+        {"new process, count changed",
+         {0, 1, 2, 4},
+         {1, 1, 2, 3},
+         {S::Opened, S::Nothing, S::Nothing, S::Nothing},
+         false},
+        {"count unreadable",
+         {0, 1, 2, 4},
+         {F, F, F, F},
+         {S::Opened, S::Nothing, S::Nothing, S::Nothing},
+         false},
+        {"count unchanged at the final check",
+         {0, 1, 2, 4},
+         {1, 1, 2, 2},
+         {S::Opened, S::Nothing, S::Nothing, S::Nothing},
+         true},
+    };
+    const QString job = QStringLiteral("/opt/job/job");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault);
+        Watch watch;
+        for (std::size_t i = 0; i < c.folders.size(); ++i) {
+            watch.processes.started = c.counts[i];
+            watch.starts.seen = c.seen[i];
+            watch.sample(QStringLiteral("exec"), c.folders[i], c.folders[i], job);
+        }
+        EXPECT_TRUE(watch.condition.busy(job, 1, c.finalCheck));
+    }
 }
 
 TEST(ProcessWatchTest, StatusTextShowsTheThresholdAtMost100) {

@@ -7,13 +7,15 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vespera {
 
 // Processes from the numbered folders below the proc folder: the name and times from "PID/stat", the
 // program file from the link "PID/exe". A name may hold blanks and parentheses: it runs from the first
 // "(" to the last ")". A program file replaced or removed while the process runs keeps its path (the
-// kernel's " (deleted)" mark is dropped). The tick is CLOCK_MONOTONIC in milliseconds.
+// kernel's " (deleted)" mark is dropped). The tick is CLOCK_MONOTONIC in milliseconds. The count of
+// processes made is the "processes" line of the proc folder's "stat".
 class ProcProcessSource : public ProcessSource {
 public:
     using Tick = std::function<std::uint32_t()>;
@@ -24,6 +26,7 @@ public:
     bool readProcess(std::uint32_t id, ProcessStat& out) override;
     QString imagePath(std::uint32_t id) override;
     std::uint32_t tickCount() override;
+    bool startedCount(std::uint64_t& count) override;
 
 private:
     const char* entryPath(std::uint32_t id, const char* entry);
@@ -31,7 +34,9 @@ private:
     QByteArray root_;
     Tick tick_;
     std::uint64_t ticksPerSecond_;
-    std::string path_; // retained, so a reading allocates nothing
+    std::string path_;                 // retained, so a reading allocates nothing
+    std::string systemStat_;           // the path of "stat"
+    std::vector<char> systemStatText_; // retained, grows to the file's size
 };
 
 } // namespace vespera
