@@ -1,9 +1,12 @@
 // One second of the process watch (the manager's sample, the busy test and the status text) beside a
 // plain walk that reads every process's stat file once, on fixture trees of 300, 3,000 and 30,000
-// processes and on this machine's /proc. The watched program runs as one of the processes.
+// processes and on this machine's /proc. The watched program runs as one of the processes. In the
+// fixture trees no process is made between samples; the second is measured with the other processes
+// read in turn, and with a program start watch that saw nothing.
 #include <benchmark/benchmark.h>
 
 #include "l10n/TextSource.h"
+#include "platform/ProgramStartWatch.h"
 #include "platform/linux/ProcProcessSource.h"
 #include "sensors/ProcessCondition.h"
 #include "sensors/ProcessManager.h"
@@ -26,12 +29,20 @@ struct Texts : TextSource {
     QString lookupText(const QString& key) const override { return key; }
 };
 
+struct QuietStarts : ProgramStartWatch {
+    void watch(const QStringList&) override {}
+    Seen poll() override { return Seen::Nothing; }
+};
+
 // A process tree of `count` processes below a temporary folder, made once per size.
 QString fixtureTree(int count) {
     static std::map<int, std::unique_ptr<QTemporaryDir>> trees;
     auto& tree = trees[count];
     if (!tree) {
         tree = std::make_unique<QTemporaryDir>();
+        QFile system(tree->path() + QStringLiteral("/stat"));
+        system.open(QIODevice::WriteOnly);
+        system.write("cpu  1 0 1 100 0 0 0 0 0 0\nprocesses 1000\n");
         for (int i = 0; i < count; ++i) {
             const int pid = 100 + i;
             const QString folder = tree->path() + QStringLiteral("/%1").arg(pid);
@@ -79,12 +90,14 @@ void BM_ReadEveryStat(benchmark::State& state) {
     state.counters["processes"] = static_cast<double>(ids.size());
 }
 
-// One second of work with the process condition on, in the steady state.
+// One second of work with the process condition on, in the steady state; the second argument 1 adds a
+// program start watch.
 void BM_ProcessSecond(benchmark::State& state) {
     application();
     std::uint32_t tick = 0;
     ProcProcessSource source(rootFor(state), [&tick] { return tick; });
-    TProcessManager manager(source);
+    QuietStarts starts;
+    TProcessManager manager(source, state.range(1) ? &starts : nullptr);
     ProcessCondition condition(manager);
     const Texts texts;
     condition.watch(true, Watched);
@@ -124,11 +137,8 @@ BENCHMARK(BM_ReadEveryStat)
     ->Arg(30000)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ProcessSecond)
-    ->ArgName("processes")
-    ->Arg(0)
-    ->Arg(300)
-    ->Arg(3000)
-    ->Arg(30000)
+    ->ArgNames({"processes", "starts"})
+    ->ArgsProduct({{0, 300, 3000, 30000}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FinalCheck)
     ->ArgName("processes")

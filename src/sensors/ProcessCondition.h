@@ -8,7 +8,8 @@ class TextSource;
 class TProcessManager;
 
 // The process condition of the watch: whether the watched program still works, and the status text of
-// the information panel. While it is on, it keeps the process manager sampling.
+// the information panel. While it is on, it keeps the process manager sampling, asking about its program
+// file only (so the manager may follow that program's starts instead of reading every process in turn).
 //
 // The program works while a process runs it (its program path equals the setting `process`, ASCII case
 // ignored) and either that process has not yet been measured over a full interval or the program's
