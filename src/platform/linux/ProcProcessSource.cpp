@@ -73,7 +73,10 @@ bool parseFields(std::string_view rest, std::uint64_t& utime, std::uint64_t& sti
     return field > 19;
 }
 
-constexpr std::size_t LargestSystemStat = std::size_t{1} << 20;
+// "stat" of the proc folder: its line of interrupt counts grows with the machine.
+constexpr std::size_t SystemStatSize = 8192;
+constexpr std::size_t SystemStatGrowth = 4096;
+constexpr std::size_t SystemStatLimit = 16 * 1024 * 1024;
 
 // The number on the line "processes N" (the file begins with the processor lines).
 bool parseStartedCount(std::string_view text, std::uint64_t& count) {
@@ -91,7 +94,7 @@ bool parseStartedCount(std::string_view text, std::uint64_t& count) {
 
 ProcProcessSource::ProcProcessSource(const QString& procRoot, Tick tick)
     : root_(QFile::encodeName(procRoot)), tick_(tick ? std::move(tick) : Tick(monotonicMilliseconds)),
-      systemStat_(root_.toStdString() + "/stat"), systemStatText_(4096) {
+      systemStat_(root_ + "/stat", SystemStatSize, SystemStatGrowth, SystemStatLimit) {
     const long hz = ::sysconf(_SC_CLK_TCK);
     ticksPerSecond_ = hz > 0 ? static_cast<std::uint64_t>(hz) : 100;
 }
@@ -149,21 +152,9 @@ std::uint32_t ProcProcessSource::tickCount() {
     return tick_();
 }
 
-// The file is read whole (its line of interrupt counts grows with the machine), in a buffer that grows
-// until it holds it.
 bool ProcProcessSource::startedCount(std::uint64_t& count) {
-    for (;;) {
-        const ssize_t length =
-            readSmallFile(systemStat_.c_str(), systemStatText_.data(), systemStatText_.size());
-        if (length < 0)
-            return false;
-        if (static_cast<std::size_t>(length) < systemStatText_.size())
-            return parseStartedCount(
-                std::string_view(systemStatText_.data(), static_cast<std::size_t>(length)), count);
-        if (systemStatText_.size() >= LargestSystemStat)
-            return false;
-        systemStatText_.resize(systemStatText_.size() * 2);
-    }
+    const std::optional<std::string_view> text = systemStat_.read();
+    return text && parseStartedCount(*text, count);
 }
 
 const char* ProcProcessSource::entryPath(std::uint32_t id, const char* entry) {

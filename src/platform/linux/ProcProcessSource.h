@@ -1,13 +1,13 @@
 #pragma once
 
 #include "platform/ProcessSource.h"
+#include "platform/linux/ProcFile.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace vespera {
 
@@ -15,7 +15,7 @@ namespace vespera {
 // program file from the link "PID/exe". A name may hold blanks and parentheses: it runs from the first
 // "(" to the last ")". A program file replaced or removed while the process runs keeps its path (the
 // kernel's " (deleted)" mark is dropped). The tick is CLOCK_MONOTONIC in milliseconds. The count of
-// processes made is the "processes" line of the proc folder's "stat".
+// processes made is the "processes" line of the proc folder's "stat", which stays open.
 class ProcProcessSource : public ProcessSource {
 public:
     using Tick = std::function<std::uint32_t()>;
@@ -34,9 +34,8 @@ private:
     QByteArray root_;
     Tick tick_;
     std::uint64_t ticksPerSecond_;
-    std::string path_;                 // retained, so a reading allocates nothing
-    std::string systemStat_;           // the path of "stat"
-    std::vector<char> systemStatText_; // retained, grows to the file's size
+    std::string path_; // retained, so a reading allocates nothing
+    ProcFile systemStat_;
 };
 
 } // namespace vespera
