@@ -1,5 +1,4 @@
-// The program start watch on a real file: a shell that turns into the program, an update that replaces
-// the file, and a file that is gone.
+// The program start watch on a real file, changed by a shell that was running before.
 #include <gtest/gtest.h>
 
 #include "platform/linux/InotifyProgramStartWatch.h"
@@ -8,39 +7,25 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <cstdio>
-#include <functional>
-
 using namespace vespera;
-
-namespace {
-
-// A shell already running starts the program in its own process, as `exec` does.
-void startInShell(const QString& program) {
-    QProcess::execute(QStringLiteral("/bin/sh"),
-                      {QStringLiteral("-c"), QStringLiteral("exec \"$0\""), program});
-}
-
-} // namespace
 
 TEST(ProgramStartWatchTest, StartsAreSeenAcrossUpdatesAndAMissingFileIsUnwatched) {
     using S = ProgramStartWatch::Seen;
+    // What the shell does (the program's path is $0), what the watch sees, and what it sees when the
+    // program is started once more after that.
     const struct {
-        const char* fault;
-        std::function<void(const QString&)> change;
-        S seen;
-        S seenAfterStart; // the program started once more
+        const char *fault, *shell;
+        S seen, seenAfterStart;
     } cases[] = {
-        {"nothing happened", [](const QString&) {}, S::Nothing, S::Opened},
-        {"started in an old process", startInShell, S::Opened, S::Opened},
-        {"file replaced by an update",
-         [](const QString& path) {
-             QFile::copy(QStringLiteral("/usr/bin/true"), path + QStringLiteral(".new"));
-             std::rename(QFile::encodeName(path + QStringLiteral(".new")).constData(),
-                         QFile::encodeName(path).constData()); // over the old file, as package tools do
-         },
-         S::Opened, S::Opened},
-        {"file removed", [](const QString& path) { QFile::remove(path); }, S::Unwatched, S::Unwatched},
+        {"nothing happened", "", S::Nothing, S::Opened},
+        {"started in an old process", "exec \"$0\"", S::Opened, S::Opened},
+        {"file replaced by an update", "cp /usr/bin/true \"$0.new\" && mv \"$0.new\" \"$0\"", S::Opened,
+         S::Opened},
+        {"file removed", "rm \"$0\"", S::Unwatched, S::Unwatched},
+    };
+    const auto inShell = [](const char* script, const QString& program) {
+        QProcess::execute(QStringLiteral("/bin/sh"),
+                          {QStringLiteral("-c"), QString::fromUtf8(script), program});
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fault);
@@ -50,9 +35,9 @@ TEST(ProgramStartWatchTest, StartsAreSeenAcrossUpdatesAndAMissingFileIsUnwatched
         InotifyProgramStartWatch starts;
         starts.watch({program});
         ASSERT_EQ(starts.poll(), S::Opened); // just set up
-        c.change(program);
+        inShell(c.shell, program);
         EXPECT_EQ(starts.poll(), c.seen);
-        startInShell(program);
+        inShell("exec \"$0\"", program);
         EXPECT_EQ(starts.poll(), c.seenAfterStart);
     }
 }

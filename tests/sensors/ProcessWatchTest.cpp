@@ -12,7 +12,6 @@
 
 #include <memory>
 #include <optional>
-#include <vector>
 
 using namespace vespera;
 
@@ -134,51 +133,29 @@ TEST(ProcessWatchTest, ProgramStartedUnderAnOldIdIsFoundBeforeTheCountRunsOut) {
 }
 
 // The shell 203 turns into the job at folder 3 without a new process; in folder 4 it has ended and a new
-// process 204 runs the job. Each way of noticing the job is left as the only one in one case.
+// process 204 runs the job. Each case leaves one way of noticing the job. Per sample: the folder, the
+// count of processes made ('-': unreadable) and what the start watch saw (Opened, Nothing, Unwatched).
 TEST(ProcessWatchTest, ProgramStartIsNoticedWithOrWithoutANewProcess) {
     using S = ProgramStartWatch::Seen;
-    const auto F = std::nullopt;
     const struct {
-        const char* fault;
-        std::vector<int> folders;
-        std::vector<std::optional<std::uint64_t>> counts;
-        std::vector<S> seen;
+        const char *fault, *folders, *counts, *seen;
         bool finalCheck;
     } cases[] = {
-        {"start in an old process, no new one",
-         {0, 1, 2, 3},
-         {1, 1, 2, 2},
-         {S::Opened, S::Nothing, S::Nothing, S::Opened},
-         false},
-        {"no start watch: read in turn",
-         {0, 1, 2, 3, 3},
-         {1, 1, 2, 2, 2},
-         {S::Unwatched, S::Unwatched, S::Unwatched, S::Unwatched, S::Unwatched},
-         false},
-        {"new process, count changed",
-         {0, 1, 2, 4},
-         {1, 1, 2, 3},
-         {S::Opened, S::Nothing, S::Nothing, S::Nothing},
-         false},
-        {"count unreadable",
-         {0, 1, 2, 4},
-         {F, F, F, F},
-         {S::Opened, S::Nothing, S::Nothing, S::Nothing},
-         false},
-        {"count unchanged at the final check",
-         {0, 1, 2, 4},
-         {1, 1, 2, 2},
-         {S::Opened, S::Nothing, S::Nothing, S::Nothing},
-         true},
+        {"start in an old process, no new one", "0123", "1122", "ONNO", false},
+        {"no start watch: read in turn", "01233", "11222", "UUUUU", false},
+        {"new process, count changed", "0124", "1123", "ONNN", false},
+        {"count unreadable", "0124", "----", "ONNN", false},
+        {"count unchanged at the final check", "0124", "1122", "ONNN", true},
     };
     const QString job = QStringLiteral("/opt/job/job");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fault);
         Watch watch;
-        for (std::size_t i = 0; i < c.folders.size(); ++i) {
-            watch.processes.started = c.counts[i];
-            watch.starts.seen = c.seen[i];
-            watch.sample(QStringLiteral("exec"), c.folders[i], c.folders[i], job);
+        for (int i = 0; c.folders[i]; ++i) {
+            watch.processes.started =
+                c.counts[i] == '-' ? std::nullopt : std::optional<std::uint64_t>(c.counts[i]);
+            watch.starts.seen = c.seen[i] == 'O' ? S::Opened : c.seen[i] == 'N' ? S::Nothing : S::Unwatched;
+            watch.sample(QStringLiteral("exec"), c.folders[i] - '0', c.folders[i] - '0', job);
         }
         EXPECT_TRUE(watch.condition.busy(job, 1, c.finalCheck));
     }
