@@ -22,7 +22,8 @@ namespace vespera {
 // own program within that time), and every process whose name can match a consumer's program (each
 // sample). A process may also start another program without a new process being made; two ways notice
 // it. While every consumer asks for one program file and the program start watch follows those files,
-// a start (an opening of such a file) has the next two samples read every process; otherwise the other
+// the others are not read: a start seen there (an opening of such a file), or the watch beginning or
+// ceasing to follow, has that sample and the next list and read every process. Otherwise the other
 // processes are read in turn, each at least every RecheckSamples samples (one second each). A changed
 // name or start time marks a process that runs another program: its path is read again and its times
 // start over. The system's short name alone is no safe filter for the path (it is cut to 15 characters,
