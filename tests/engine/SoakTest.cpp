@@ -54,7 +54,9 @@ public:
         write(QStringLiteral("/sys/class/net/eth0/type"), "1\n");
         QFile recorded(QStringLiteral(VESPERA_TEST_DATA "/proc-stat/recorded-1"));
         recorded.open(QIODevice::ReadOnly);
-        statTail_ = recorded.readAll().split('\n').mid(3).join('\n');
+        QList<QByteArray> tail = recorded.readAll().split('\n').mid(3);
+        tail.removeIf([](const QByteArray& line) { return line.startsWith("processes "); }); // counted here
+        statTail_ = tail.join('\n');
         addProcess(1, "systemd", "/usr/lib/systemd/systemd", 0);
     }
 
@@ -63,7 +65,6 @@ public:
         const std::uint64_t busy = phase < CpuBusyEnd ? 60 : 1;
         user_ += busy;
         idle_ += 100 - busy;
-        write(QStringLiteral("/proc/stat"), statFile());
         rx_ += (phase >= NetBusyFrom && phase < NetBusyEnd) ? 100 * 1024 : 1024;
         loopback_ += 10'000'000;
         write(QStringLiteral("/proc/net/dev"), netDevFile());
@@ -78,6 +79,7 @@ public:
         } else if (phase == ProgramEnd) {
             removeProcess(ProgramId);
         }
+        write(QStringLiteral("/proc/stat"), statFile()); // with the processes made so far
     }
 
 private:
@@ -85,7 +87,7 @@ private:
         QByteArray text = "cpu  " + cpuFields(2 * user_, 2 * idle_);
         for (const char* name : {"cpu0 ", "cpu1 "})
             text += name + cpuFields(user_, idle_);
-        return text + statTail_;
+        return text + "processes " + QByteArray::number(made_) + "\n" + statTail_;
     }
 
     static QByteArray cpuFields(std::uint64_t user, std::uint64_t idle) {
@@ -104,6 +106,7 @@ private:
     void addProcess(std::uint32_t id, const char* name, const QString& program, int startTick,
                     std::uint64_t userTime = 0) {
         const QString folder = processFolder(id);
+        made_ += QDir(folder).exists() ? 0 : 1;
         if (QDir().mkpath(folder))
             QFile::link(program, folder + QStringLiteral("/exe"));
         write(folder.mid(root_.size()) + QStringLiteral("/stat"),
@@ -127,7 +130,7 @@ private:
 
     QString root_;
     QByteArray statTail_;
-    std::uint64_t user_ = 1000, idle_ = 50'000, programTime_ = 0;
+    std::uint64_t user_ = 1000, idle_ = 50'000, programTime_ = 0, made_ = 0;
     std::uint64_t rx_ = 0xFFFF'FFFFull - 500'000, loopback_ = 0; // eth0's counter wraps in the first cycle
 };
 
