@@ -11,7 +11,6 @@ using namespace std::chrono_literals;
 
 // The program started directly, or by a shell that ran before the watch and turns into it (exec).
 class ProcessWatchEndToEnd : public testing::TestWithParam<bool> {};
-
 TEST_P(ProcessWatchEndToEnd, ArmedConditionWaitsForTheWatchedProgramToEnd) {
     QTemporaryDir home;
     // A busy program under a name no other process has.

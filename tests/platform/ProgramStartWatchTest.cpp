@@ -11,11 +11,9 @@ using namespace vespera;
 
 TEST(ProgramStartWatchTest, StartsAreSeenAcrossUpdatesAndAMissingFileIsUnwatched) {
     using S = ProgramStartWatch::Seen;
-    // What the shell does (the program's path is $0), what the watch sees, and what it sees when the
-    // program is started once more after that.
     const struct {
-        const char *fault, *shell;
-        S seen, seenAfterStart;
+        const char *fault, *shellWithProgramAs0;
+        S seen, seenAfterNextStart;
     } cases[] = {
         {"nothing happened", "", S::Nothing, S::Opened},
         {"started in an old process", "exec \"$0\"", S::Opened, S::Opened},
@@ -35,9 +33,9 @@ TEST(ProgramStartWatchTest, StartsAreSeenAcrossUpdatesAndAMissingFileIsUnwatched
         InotifyProgramStartWatch starts;
         starts.watch({program});
         ASSERT_EQ(starts.poll(), S::Opened); // just set up
-        inShell(c.shell, program);
+        inShell(c.shellWithProgramAs0, program);
         EXPECT_EQ(starts.poll(), c.seen);
         inShell("exec \"$0\"", program);
-        EXPECT_EQ(starts.poll(), c.seenAfterStart);
+        EXPECT_EQ(starts.poll(), c.seenAfterNextStart);
     }
 }

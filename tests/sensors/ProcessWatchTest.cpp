@@ -39,7 +39,6 @@ private:
     std::unique_ptr<ProcProcessSource> inner_;
 };
 
-// A program start watch that reports what the test sets.
 struct SetStarts : ProgramStartWatch {
     Seen seen = Seen::Unwatched;
     void watch(const QStringList&) override {}
@@ -132,9 +131,8 @@ TEST(ProcessWatchTest, ProgramStartedUnderAnOldIdIsFoundBeforeTheCountRunsOut) {
     EXPECT_EQ(watch.manager.GetLoads().size(), 2u);
 }
 
-// The shell 203 turns into the job at folder 3 without a new process; in folder 4 it has ended and a new
-// process 204 runs the job. Each case leaves one way of noticing the job. Per sample: the folder, the
-// count of processes made ('-': unreadable) and what the start watch saw (Opened, Nothing, Unwatched).
+// Shell 203 turns into the job in folder 3; in folder 4 it has ended and a new process 204 runs the job.
+// Per sample: folder, count of processes made ('-': unreadable), start watch Opened/Nothing/Unwatched.
 TEST(ProcessWatchTest, ProgramStartIsNoticedWithOrWithoutANewProcess) {
     using S = ProgramStartWatch::Seen;
     const struct {

