@@ -53,16 +53,16 @@ void TProcessManager::watchStarts() {
     starts_->watch(paths);
 }
 
+// The timer runs on through a sample rather than restarting after it, so it keeps its second and wakes
+// the program together with the window's other one-second timers.
 void TProcessManager::SampleProcessTimes() {
-    timer_.stop();
     RefreshProcessList(followStarts());
-    restartTimer();
+    if (!consumers_.empty() && !timer_.isActive())
+        timer_.start();
 }
 
 void TProcessManager::verifyAll() {
-    timer_.stop();
     RefreshProcessList(Scope::All);
-    restartTimer();
 }
 
 // Whether the start watch follows every consumer's program now. A start seen, or a change in that
@@ -81,11 +81,6 @@ TProcessManager::Scope TProcessManager::followStarts() {
         return Scope::Due;
     --samplesReadingAll_;
     return Scope::All;
-}
-
-void TProcessManager::restartTimer() {
-    if (!consumers_.empty())
-        timer_.start();
 }
 
 // The new list from the listing (or the ids kept, when no process can have come), merged with the old

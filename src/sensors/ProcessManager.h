@@ -61,7 +61,8 @@ public:
 
     // The timer's work: one sample.
     void SampleProcessTimes();
-    // Every process read now; the next timed sample follows one interval later.
+    // Every process read now; the timed samples keep their time (an interval shorter than MinIntervalMs
+    // is not taken).
     void verifyAll();
 
     // Processor use of a process in percent of one processor over its last interval; 0 when the id is
@@ -93,7 +94,6 @@ private:
     void start(TCPULOAD& record);
     void identify(TCPULOAD& record);
     void takeTimes(TCPULOAD& record);
-    void restartTimer();
 
     ProcessSource& source_;
     QTimer timer_;
