@@ -1,6 +1,7 @@
 #include "engine/DryRunPowerBackend.h"
 
 #include <ostream>
+#include <string>
 
 namespace vespera {
 
@@ -22,8 +23,10 @@ PowerResult DryRunPowerBackend::logOff() {
     return note("log off");
 }
 
+// One piece, so that on the unbuffered error stream the line reaches the terminal in one write, whole
+// among the output of a user command that runs beside the program.
 PowerResult DryRunPowerBackend::note(const char* action) {
-    out_ << "Vespera: dry run: " << action << std::endl;
+    out_ << std::string("Vespera: dry run: ") + action + '\n' << std::flush;
     return PowerResult::success();
 }
 

@@ -1,6 +1,7 @@
 // The real program fires a watch at its first tick ("Sofort") and runs the user's command first: a
-// script that reports its arguments on standard error, sleeps as many seconds as its first argument
-// says and reports its end. The dry run reports the action on the same channel, so the order shows.
+// script that reports its arguments on standard error in one line written at once, sleeps as many seconds as
+// its first argument says and reports its end. The dry run reports the action on the same channel, so the
+// order shows.
 #include <gtest/gtest.h>
 
 #include "ProgramRun.h"
@@ -20,8 +21,9 @@ QString writeScript(const QString& folder) {
     QDir().mkpath(folder);
     QFile script(folder + "/my script.sh");
     EXPECT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\nfor a in \"$@\"; do printf '[%s]' \"$a\" >&2; done\necho >&2\n"
-                 "sleep \"$1\"\necho script ended >&2\n");
+    script.write(
+        "#!/bin/sh\nline=\nfor a in \"$@\"; do line=\"$line[$a]\"; done\nprintf '%s\\n' \"$line\" >&2\n"
+        "sleep \"$1\"\necho script ended >&2\n");
     script.setPermissions(script.permissions() | QFile::ExeOwner);
     return script.fileName();
 }
