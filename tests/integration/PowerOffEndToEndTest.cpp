@@ -36,7 +36,9 @@ TEST(PowerOffEndToEnd, ArmedProcessorWatchAsksLogindToPowerOff) {
                                            vespera::test::LogindMock::ManagerInterface, "ListInhibitors"));
         const QDBusArgument list = reply.arguments().value(0).value<QDBusArgument>();
         list.beginArray();
-        return !list.atEnd();
+        const bool empty = list.atEnd();
+        list.endArray(); // the array's reader lives until it is closed
+        return !empty;
     };
     EXPECT_TRUE(waitUntil(holdsInhibitor, 8s)) << "no inhibitor while armed";
     const auto poweredOff = [&] {
