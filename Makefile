@@ -25,7 +25,8 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS) --timeout 300
 
-# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in a folder of its own.
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in a folder of its own; the
+# reports of every process the tests start end up in the output (tools/sanitize/run-tests).
 SANITIZE_BUILD ?= build-sanitize
 SANITIZE_FLAGS = -O1 -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 test-sanitize: deps
@@ -33,8 +34,7 @@ test-sanitize: deps
 		"-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE_FLAGS)" \
 		"-DCMAKE_SHARED_LINKER_FLAGS=$(SANITIZE_FLAGS)" "-DCMAKE_MODULE_LINKER_FLAGS=$(SANITIZE_FLAGS)"
 	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
-	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS) --timeout 900
+	tools/sanitize/run-tests $(SANITIZE_BUILD) -j$(JOBS)
 
 # The fuzz targets, built with clang in a folder of their own and run one after another.
 FUZZ_BUILD ?= build-fuzz
