@@ -2,6 +2,7 @@
 // them with the screen.
 #include "sensors/fTimeSchedule.h"
 #include "ui/WidgetPlacement.h"
+#include "ui/WeekdayBoxes.h"
 
 #include "l10n/FormTranslator.h"
 #include "l10n/LanguageDispatcher.h"
@@ -92,13 +93,9 @@ void TSchedForm::showTime(TimeField field, int value) {
 void TSchedForm::setupDaysGroup() {
     auto* group = place<QGroupBox>(this, "GroupBox2", 8, 94, 305, 124);
     group->setTitle(QStringLiteral("an folgenden Tagen "));
-    const char* names[] = {"chk1", "chk2", "chk3", "chk4", "chk5", "chk6", "chk7"};
-    const QString captions[] = {QStringLiteral("Montag"),   QStringLiteral("Dienstag"),
-                                QStringLiteral("Mittwoch"), QStringLiteral("Donnerstag"),
-                                QStringLiteral("Freitag"),  QStringLiteral("Samstag"),
-                                QStringLiteral("Sonntag")};
     for (int i = 0; i < 7; ++i) {
-        days_[i] = captioned<QCheckBox>(group, names[i], 12 + 98 * (i % 3), 20 + 22 * (i / 3), captions[i]);
+        days_[i] = captioned<QCheckBox>(group, WeekdayBoxNames[i], 12 + 98 * (i % 3), 20 + 22 * (i / 3),
+                                        weekdayBoxCaption(i));
         connect(days_[i], &QCheckBox::toggled, this, &TSchedForm::chk1Click);
     }
     chkAll = captioned<QCheckBox>(group, "chkAll", 110, 64, QStringLiteral("an allen Tagen"), 150);

@@ -5,6 +5,7 @@
 
 #include "ui/FileOpenDialog.h"
 #include "ui/WrapRadioButton.h"
+#include "ui/WeekdayBoxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -169,13 +170,9 @@ void TWizardForm::setupDaysGroup(QWidget* tab) {
     group->setTitle(QStringLiteral("an folgenden Tagen "));
     rbdaily = captioned<QRadioButton>(group, "rbdaily", 12, 18, QStringLiteral("tägliche Ausführung"));
     rbdaily->resize(200, 19);
-    const char* names[] = {"chk1", "chk2", "chk3", "chk4", "chk5", "chk6", "chk7"};
-    const QString captions[] = {QStringLiteral("Montag"),   QStringLiteral("Dienstag"),
-                                QStringLiteral("Mittwoch"), QStringLiteral("Donnerstag"),
-                                QStringLiteral("Freitag"),  QStringLiteral("Samstag"),
-                                QStringLiteral("Sonntag")};
     for (int i = 0; i < 7; ++i) {
-        days_[i] = captioned<QCheckBox>(group, names[i], 28 + 104 * (i % 3), 40 + 20 * (i / 3), captions[i]);
+        days_[i] = captioned<QCheckBox>(group, WeekdayBoxNames[i], 28 + 104 * (i % 3), 40 + 20 * (i / 3),
+                                        weekdayBoxCaption(i));
         connect(days_[i], &QCheckBox::clicked, this, &TWizardForm::chk1Click);
     }
     chkAll = captioned<QCheckBox>(group, "chkAll", 132, 80, QStringLiteral("an allen Tagen"));
