@@ -24,15 +24,17 @@ public:
     virtual ~ProcessSource() = default;
     // The ids of the running processes, rising. False when the list cannot be read.
     virtual bool listProcessIds(std::vector<std::uint32_t>& ids) = 0;
-    // One process's name and times. False when it has ended or cannot be read.
+    // One process's name and times. False when it has ended or cannot be read, and for the id of a thread
+    // (not a process of its own).
     virtual bool readProcess(std::uint32_t id, ProcessStat& out) = 0;
     // The full path of the process's program file; empty when it cannot be found.
     virtual QString imagePath(std::uint32_t id) = 0;
     // Milliseconds on a clock that never goes back, cut to 32 bits.
     virtual std::uint32_t tickCount() = 0;
-    // How many processes and threads the system has made since it started: while it stays the same, no
-    // new process can have come. False when it cannot be told.
-    virtual bool startedCount(std::uint64_t& /*count*/) { return false; }
+    // The id the system gave last to a new process or thread. While it stays the same no new process can
+    // have come; when it moved, the processes made since have the ids after the one before (until the
+    // ids wrap around to small numbers again). False when it cannot be told.
+    virtual bool newestId(std::uint32_t& /*id*/) { return false; }
 };
 
 // The processes of this system.

@@ -38,7 +38,7 @@ void TProcessManager::release(const void* consumer) {
     timer_.stop();
     records_.clear();
     listed_ = false;
-    startedCountKnown_ = false;
+    newestIdKnown_ = false;
     startsSeen_ = false;
     samplesReadingAll_ = 0;
 }
@@ -83,17 +83,10 @@ TProcessManager::Scope TProcessManager::followStarts() {
     return Scope::All;
 }
 
-// The new list from the listing (or the ids kept, when no process can have come), merged with the old
-// one by id (both rise).
+// The new list from findIds, merged with the old one by id (both rise).
 void TProcessManager::RefreshProcessList(Scope scope) {
     ++round_;
-    if (listingNeeded(scope)) {
-        listed_ = source_.listProcessIds(ids_);
-    } else {
-        ids_.clear();
-        for (const TCPULOAD& record : records_)
-            ids_.push_back(record.processId);
-    }
+    findIds(scope);
     next_.clear();
     auto old = records_.begin();
     for (const std::uint32_t id : ids_) {
@@ -114,15 +107,29 @@ void TProcessManager::RefreshProcessList(Scope scope) {
     records_.swap(next_);
 }
 
-// The count of processes made is read before every listing; while it stays the same, and the last
-// listing succeeded, the ids are the same less the ended ones. A count that cannot be read lists.
-bool TProcessManager::listingNeeded(Scope scope) {
-    std::uint64_t count = 0;
-    const bool known = source_.startedCount(count);
-    const bool unchanged = known && startedCountKnown_ && count == startedCount_ && listed_;
-    startedCountKnown_ = known;
-    startedCount_ = count;
-    return scope == Scope::All || !unchanged;
+// The ids of this sample: those kept, with the ids after the newest one before, or a listing.
+void TProcessManager::findIds(Scope scope) {
+    std::uint32_t newest = 0;
+    const bool known = source_.newestId(newest);
+    const std::uint32_t before = newestId_;
+    const bool comparable = known && newestIdKnown_ && listed_;
+    newestIdKnown_ = known;
+    newestId_ = newest;
+    const bool due = ++samplesSinceListing_ >= RelistSamples;
+    // Ids that went back (wrapped around) move by more than the limit as well.
+    if (scope == Scope::All || due || !comparable || newest - before > ProbeLimit) {
+        samplesSinceListing_ = 0;
+        listed_ = source_.listProcessIds(ids_);
+        return;
+    }
+    ids_.clear();
+    for (const TCPULOAD& record : records_)
+        ids_.push_back(record.processId);
+    const auto kept = static_cast<std::ptrdiff_t>(ids_.size());
+    for (std::uint32_t id = before; id != newest;)
+        ids_.push_back(++id);
+    std::inplace_merge(ids_.begin(), ids_.begin() + kept, ids_.end());
+    ids_.erase(std::unique(ids_.begin(), ids_.end()), ids_.end());
 }
 
 // False when the process ended between the listing and its reading.
@@ -147,9 +154,11 @@ bool TProcessManager::keep(TCPULOAD& record, Scope scope) {
     return true;
 }
 
+// While the start watch follows every program asked about, a process that does not run one is read
+// once: turning into one opens its file, which the watch sees.
 bool TProcessManager::needsReading(const TCPULOAD& record, Scope scope) const {
-    return scope == Scope::All || !record.measured() || watched(record) ||
-           (!startsSeen_ && (record.processId + round_) % RecheckSamples == 0);
+    return scope == Scope::All || watched(record) ||
+           (!startsSeen_ && (!record.measured() || (record.processId + round_) % RecheckSamples == 0));
 }
 
 bool TProcessManager::watched(const TCPULOAD& record) const {

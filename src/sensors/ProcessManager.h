@@ -15,21 +15,24 @@ namespace vespera {
 // readings. It samples on its own timer, but only while a consumer needs its values (the process
 // condition, or a window that shows a program's usage); without one it holds nothing and costs nothing.
 //
-// A sample lists the process ids, unless the system's count of processes made is the same as before the
-// last listing (then no new process can be there, and an ended one fails its next reading). It reads a
-// process's name and times only where that can tell something: a process seen for the first time (its
-// program path is read once, then), one seen less than two readings ago (a fresh child usually starts its
-// own program within that time), and every process whose name can match a consumer's program (each
-// sample). A process may also start another program without a new process being made; two ways notice
-// it. While every consumer asks for one program file and the program start watch follows those files,
-// the others are not read: a start seen there (an opening of such a file), or the watch beginning or
-// ceasing to follow, has that sample and the next list and read every process. Otherwise the other
-// processes are read in turn, each at least every RecheckSamples samples (one second each). A changed
-// name or start time marks a process that runs another program: its path is read again and its times
-// start over. The system's short name alone is no safe filter for the path (it is cut to 15 characters,
-// names a script rather than its interpreter and a process may change it), hence the one path reading per
-// new process. A full reading (verifyAll) lists and reads every process at once; the process condition
-// asks for it before the count may run out.
+// A sample lists the process ids only now and then: while the system's newest process id stays the same
+// no new process can be there (and an ended one fails its next reading); when it moved by a few, the
+// ids after the one before are the new processes (and threads, which the source turns away). A listing
+// comes at the first sample, when the newest id cannot be read or moved by more than ProbeLimit (or went
+// back: the ids wrapped around), and at least every RelistSamples samples, which drops the processes
+// that ended unread. It reads a process's name and times only where that can tell something: a process
+// seen for the first time (its program path is read once, then), every process whose name can match a
+// consumer's program (each sample), and the others as follows. A process may start another program
+// without a new process being made; two ways notice it. While every consumer asks for one program file
+// and the program start watch follows those files, the others are not read again: a start seen there
+// (an opening of such a file), or the watch beginning or ceasing to follow, has that sample and the next
+// list and read every process. Otherwise a process is read again at the next sample (a fresh child
+// usually starts its own program within that time) and then in turn, each at least every RecheckSamples
+// samples (one second each). A changed name or start time marks a process that runs another program:
+// its path is read again and its times start over. The system's short name alone is no safe filter for
+// the path (it is cut to 15 characters, names a script rather than its interpreter and a process may
+// change it), hence the one path reading per new process. A full reading (verifyAll) lists and reads
+// every process at once; the process condition asks for it before the count may run out.
 //
 // History stays with the process id for as long as the process lives. Times are only taken as an
 // interval when at least MinIntervalMs lie between two readings, so an early extra reading never turns
@@ -37,6 +40,8 @@ namespace vespera {
 class TProcessManager {
 public:
     static constexpr int RecheckSamples = 8;
+    static constexpr std::uint32_t ProbeLimit = 32;
+    static constexpr int RelistSamples = 60;
     static constexpr std::uint32_t MinIntervalMs = 750;
     // Samples that read every process after a program start: the opening comes before the process shows
     // the new program.
@@ -85,7 +90,7 @@ private:
     };
 
     void RefreshProcessList(Scope scope);
-    bool listingNeeded(Scope scope);
+    void findIds(Scope scope);
     Scope followStarts();
     void watchStarts();
     bool keep(TCPULOAD& record, Scope scope);
@@ -104,8 +109,9 @@ private:
     std::vector<std::uint32_t> ids_;
     ProcessStat stat_;
     std::uint64_t round_ = 0;
-    std::uint64_t startedCount_ = 0; // read before the last listing
-    bool startedCountKnown_ = false;
+    std::uint32_t newestId_ = 0; // read at the last sample
+    bool newestIdKnown_ = false;
+    int samplesSinceListing_ = 0;
     bool startsSeen_ = false; // the start watch follows every consumer's program
     int samplesReadingAll_ = 0;
     bool listed_ = false;

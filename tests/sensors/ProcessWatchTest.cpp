@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -29,11 +30,11 @@ public:
     bool readProcess(std::uint32_t id, ProcessStat& out) override { return inner_->readProcess(id, out); }
     QString imagePath(std::uint32_t id) override { return inner_->imagePath(id); }
     std::uint32_t tickCount() override { return inner_->tickCount(); }
-    bool startedCount(std::uint64_t& count) override {
-        count = started.value_or(0);
-        return started.has_value();
+    bool newestId(std::uint32_t& id) override {
+        id = newest.value_or(0);
+        return newest.has_value();
     }
-    std::optional<std::uint64_t> started; // the count of processes made; none: unreadable
+    std::optional<std::uint32_t> newest; // none: unreadable
 
 private:
     std::unique_ptr<ProcProcessSource> inner_;
@@ -131,31 +132,38 @@ TEST(ProcessWatchTest, ProgramStartedUnderAnOldIdIsFoundBeforeTheCountRunsOut) {
     EXPECT_EQ(watch.manager.GetLoads().size(), 2u);
 }
 
-// Shell 203 turns into the job in folder 3; in folder 4 it has ended and a new process 204 runs the job.
-// Per sample: folder, count of processes made ('-': unreadable), start watch Opened/Nothing/Unwatched.
+// Shell 203 turns into the job in folder 3; in folder 4 it has ended, a new process 204 runs the job and
+// 205 is one of its threads (no process of its own: counted, it would double the job's share).
+// Per sample: folder, newest id ('3': 203, '4': 205, 'w': wrapped around to 150, '-':
+// unreadable), start watch Opened/Nothing/Unwatched.
 TEST(ProcessWatchTest, ProgramStartIsNoticedWithOrWithoutANewProcess) {
     using S = ProgramStartWatch::Seen;
     const struct {
-        const char *fault, *folders, *counts, *seen;
+        const char *fault, *folders, *newest, *seen;
         bool finalCheck;
     } cases[] = {
-        {"start in an old process, no new one", "0123", "1122", "ONNO", false},
-        {"no start watch: read in turn", "01233", "11222", "UUUUU", false},
-        {"new process, count changed", "0124", "1123", "ONNN", false},
-        {"count unreadable", "0124", "----", "ONNN", false},
-        {"count unchanged at the final check", "0124", "1122", "ONNN", true},
+        {"start in an old process, no new one", "0123", "3333", "ONNO", false},
+        {"no start watch: read in turn", "01233", "33333", "UUUUU", false},
+        {"new process after the newest id", "0124", "3334", "ONNN", false},
+        {"newest id unreadable", "0124", "----", "ONNN", false},
+        {"ids wrapped around", "0124", "333w", "ONNN", false},
+        {"newest id unchanged at the final check", "0124", "3333", "ONNN", true},
     };
     const QString job = QStringLiteral("/opt/job/job");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fault);
         Watch watch;
         for (int i = 0; c.folders[i]; ++i) {
-            watch.processes.started =
-                c.counts[i] == '-' ? std::nullopt : std::optional<std::uint64_t>(c.counts[i]);
+            const char n = c.newest[i];
+            watch.processes.newest = n == '-'   ? std::nullopt
+                                     : n == 'w' ? std::optional<std::uint32_t>(150)
+                                                : std::optional<std::uint32_t>(200 + (n - '0') + (n == '4'));
             watch.starts.seen = c.seen[i] == 'O' ? S::Opened : c.seen[i] == 'N' ? S::Nothing : S::Unwatched;
             watch.sample(QStringLiteral("exec"), c.folders[i] - '0', c.folders[i] - '0', job);
         }
         EXPECT_TRUE(watch.condition.busy(job, 1, c.finalCheck));
+        EXPECT_TRUE(std::none_of(watch.manager.GetLoads().begin(), watch.manager.GetLoads().end(),
+                                 [](const TCPULOAD& load) { return load.processId == 205; }));
     }
 }
 

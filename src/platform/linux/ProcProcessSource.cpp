@@ -55,17 +55,35 @@ ssize_t readSmallFile(const char* path, char* buffer, std::size_t size) {
     }
 }
 
-// The blank-separated fields after the name: state is field 0, utime 11, stime 12, starttime 19.
-bool parseFields(std::string_view rest, std::uint64_t& utime, std::uint64_t& stime, std::uint64_t& start) {
+struct StatFields {
+    std::uint64_t utime = 0;
+    std::uint64_t stime = 0;
+    std::uint64_t start = 0;
+    int exitSignal = 0; // -1 for a thread; a short line (older systems) has none
+};
+
+// The blank-separated fields after the name: state is field 0, utime 11, stime 12, starttime 19,
+// exit_signal 35.
+bool parseFields(std::string_view rest, StatFields& out) {
     int field = 0;
-    while (!rest.empty() && field <= 19) {
-        const std::size_t begin = rest.find_first_not_of(' ');
+    while (!rest.empty() && field <= 35) {
+        const std::size_t begin = rest.find_first_not_of(" \n");
         if (begin == std::string_view::npos)
             break;
         rest.remove_prefix(begin);
         const std::size_t end = std::min(rest.find_first_of(" \n"), rest.size());
-        std::uint64_t* target = field == 11 ? &utime : field == 12 ? &stime : field == 19 ? &start : nullptr;
-        if (target && std::from_chars(rest.data(), rest.data() + end, *target).ec != std::errc())
+        const char* first = rest.data();
+        const char* last = first + end;
+        std::errc error = std::errc();
+        if (field == 11 || field == 12 || field == 19)
+            error = std::from_chars(first, last,
+                                    field == 11   ? out.utime
+                                    : field == 12 ? out.stime
+                                                  : out.start)
+                        .ec;
+        else if (field == 35)
+            error = std::from_chars(first, last, out.exitSignal).ec;
+        if (error != std::errc())
             return false;
         rest.remove_prefix(end);
         ++field;
@@ -73,28 +91,28 @@ bool parseFields(std::string_view rest, std::uint64_t& utime, std::uint64_t& sti
     return field > 19;
 }
 
-// "stat" of the proc folder: its line of interrupt counts grows with the machine.
-constexpr std::size_t SystemStatSize = 8192;
-constexpr std::size_t SystemStatGrowth = 4096;
-constexpr std::size_t SystemStatLimit = 16 * 1024 * 1024;
+// "loadavg" of the proc folder: one short line.
+constexpr std::size_t LoadAverageSize = 128;
+constexpr std::size_t LoadAverageLimit = 4096;
 
-// The number on the line "processes N" (the file begins with the processor lines).
-bool parseStartedCount(std::string_view text, std::uint64_t& count) {
-    constexpr std::string_view Key = "\nprocesses ";
-    const std::size_t at = text.find(Key);
-    if (at == std::string_view::npos)
+// The last field of "0.42 0.37 0.30 2/158 6733".
+bool parseNewestId(std::string_view text, std::uint32_t& id) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
+        text.remove_suffix(1);
+    const std::size_t blank = text.rfind(' ');
+    if (blank == std::string_view::npos)
         return false;
-    const char* begin = text.data() + at + Key.size();
+    const char* begin = text.data() + blank + 1;
     const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(begin, end, count);
-    return error == std::errc() && (stop == end || *stop == '\n');
+    const auto [stop, error] = std::from_chars(begin, end, id);
+    return error == std::errc() && stop == end && stop != begin;
 }
 
 } // namespace
 
 ProcProcessSource::ProcProcessSource(const QString& procRoot, Tick tick)
     : root_(QFile::encodeName(procRoot)), tick_(tick ? std::move(tick) : Tick(monotonicMilliseconds)),
-      systemStat_(root_ + "/stat", SystemStatSize, SystemStatGrowth, SystemStatLimit) {
+      loadAverage_(root_ + "/loadavg", LoadAverageSize, LoadAverageSize, LoadAverageLimit) {
     const long hz = ::sysconf(_SC_CLK_TCK);
     ticksPerSecond_ = hz > 0 ? static_cast<std::uint64_t>(hz) : 100;
 }
@@ -125,14 +143,14 @@ bool ProcProcessSource::readProcess(std::uint32_t id, ProcessStat& out) {
     const std::size_t close = text.rfind(')');
     if (open == std::string_view::npos || close == std::string_view::npos || close < open)
         return false;
-    std::uint64_t utime = 0, stime = 0, start = 0;
-    if (!parseFields(text.substr(close + 1), utime, stime, start))
+    StatFields fields;
+    if (!parseFields(text.substr(close + 1), fields) || fields.exitSignal < 0)
         return false;
     out.id = id;
     out.shortName.assign(text.substr(open + 1, close - open - 1));
-    out.startTime = start;
-    out.userTime = utime * UnitsPerSecond / ticksPerSecond_;
-    out.kernelTime = stime * UnitsPerSecond / ticksPerSecond_;
+    out.startTime = fields.start;
+    out.userTime = fields.utime * UnitsPerSecond / ticksPerSecond_;
+    out.kernelTime = fields.stime * UnitsPerSecond / ticksPerSecond_;
     return true;
 }
 
@@ -152,9 +170,9 @@ std::uint32_t ProcProcessSource::tickCount() {
     return tick_();
 }
 
-bool ProcProcessSource::startedCount(std::uint64_t& count) {
-    const std::optional<std::string_view> text = systemStat_.read();
-    return text && parseStartedCount(*text, count);
+bool ProcProcessSource::newestId(std::uint32_t& id) {
+    const std::optional<std::string_view> text = loadAverage_.read();
+    return text && parseNewestId(*text, id);
 }
 
 const char* ProcProcessSource::entryPath(std::uint32_t id, const char* entry) {

@@ -14,8 +14,9 @@ namespace vespera {
 // Processes from the numbered folders below the proc folder: the name and times from "PID/stat", the
 // program file from the link "PID/exe". A name may hold blanks and parentheses: it runs from the first
 // "(" to the last ")". A program file replaced or removed while the process runs keeps its path (the
-// kernel's " (deleted)" mark is dropped). The tick is CLOCK_MONOTONIC in milliseconds. The count of
-// processes made is the "processes" line of the proc folder's "stat", which stays open.
+// kernel's " (deleted)" mark is dropped). A thread's id reads like a process's, but its exit signal is
+// -1: it is no process. The tick is CLOCK_MONOTONIC in milliseconds. The newest id is the last field of
+// the proc folder's "loadavg", which stays open.
 class ProcProcessSource : public ProcessSource {
 public:
     using Tick = std::function<std::uint32_t()>;
@@ -26,7 +27,7 @@ public:
     bool readProcess(std::uint32_t id, ProcessStat& out) override;
     QString imagePath(std::uint32_t id) override;
     std::uint32_t tickCount() override;
-    bool startedCount(std::uint64_t& count) override;
+    bool newestId(std::uint32_t& id) override;
 
 private:
     const char* entryPath(std::uint32_t id, const char* entry);
@@ -35,7 +36,7 @@ private:
     Tick tick_;
     std::uint64_t ticksPerSecond_;
     std::string path_; // retained, so a reading allocates nothing
-    ProcFile systemStat_;
+    ProcFile loadAverage_;
 };
 
 } // namespace vespera
