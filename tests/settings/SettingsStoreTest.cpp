@@ -38,6 +38,9 @@ protected:
         settings.Language = language;
         return settings;
     }
+
+    // Saves every value away from its default and reads it back; the damping length is never written.
+    void expectEverySettingSurvives(const QByteArray& before);
 };
 
 // Every value away from its default, so a key that is lost or crossed with another shows.
@@ -45,33 +48,25 @@ Settings everythingChanged() {
     Settings s;
     s.proz_taskbar = 55;
     s.net_taskbar = 123;
-    s.armed = true;
     s.type = "Reboot";
     s.process = "/opt/Werkzeug/M\u00fcller tool";
     s.processpercent = 7;
     s.time = 2700;
     s.customtime = 99;
     s.networkcard = 2;
-    s.startwithwindows = true;
-    s.startminimized = true;
-    s.Enabelafterrestart = false;
     s.submethod = "sub2";
     s.Stunde = 23;
     s.Minute = 59;
     s.Sekunde = 58;
     s.DayofMonth = 31;
-    s.Montag = s.Mittwoch = s.Freitag = s.Sonntag = true;
-    s.Dienstag = s.Donnerstag = s.Samstag = true;
-    s.Fprocess = s.Fkey = s.Fnet = s.ftime = true;
-    s.fproz = false;
-    s.fexeafter = true;
-    s.fexemethod = 1;
+    s.fexemethod = s.processormethod = 1;
     s.fexepath = "/usr/bin/backup run";
     s.fexeparam = "--all = yes";
-    s.processormethod = 1;
-    s.FullscreenCountdown = false;
-    s.Daempfung = true;
     s.Language = 2;
+    s.armed = s.startwithwindows = s.startminimized = s.fexeafter = s.Daempfung = true;
+    s.Montag = s.Dienstag = s.Mittwoch = s.Donnerstag = s.Freitag = s.Samstag = s.Sonntag = true;
+    s.Fprocess = s.Fkey = s.Fnet = s.fproz = s.ftime = true;
+    s.Enabelafterrestart = s.FullscreenCountdown = s.KeepAwake = s.WarnAhead = false;
     return s;
 }
 
@@ -94,22 +89,22 @@ private:
     rlimit saved_{};
 };
 
+void SettingsStoreTest::expectEverySettingSurvives(const QByteArray& before) {
+    store.save(everythingChanged());
+    Settings expected = everythingChanged();
+    expected.fmaxdaempfung = Settings().fmaxdaempfung;
+    EXPECT_EQ(store.load(1), expected) << before.left(40).toStdString();
+}
+
 } // namespace
 
-TEST_F(SettingsStoreTest, NoFileGivesEveryDefault) {
+TEST_F(SettingsStoreTest, NoFileGivesEveryDefaultAndEverySettingSurvivesSaveAndLoad) {
     EXPECT_EQ(store.filePath(), root.path() + "/config/ORBELAN/Vespera/vsp-settings.ini");
     EXPECT_FALSE(store.exists());
     EXPECT_EQ(store.load(2), defaults(2));
     EXPECT_EQ(store.load(1).Language, 1);
-}
-
-TEST_F(SettingsStoreTest, EverySettingSurvivesSaveAndLoad) {
-    const Settings saved = everythingChanged();
-    store.save(saved);
+    expectEverySettingSurvives("no file");
     EXPECT_TRUE(store.exists());
-    Settings expected = saved;
-    expected.fmaxdaempfung = Settings().fmaxdaempfung;
-    EXPECT_EQ(store.load(1), expected);
 }
 
 TEST_F(SettingsStoreTest, NewFileHoldsEveryKeyButTheDampingLengthInWritingOrder) {
@@ -231,14 +226,9 @@ TEST_F(SettingsStoreTest, HostileFilesGiveDefaultsAndKeepTheirLinesThroughASave)
     for (const QByteArray& bytes : cases) {
         writeFile(bytes);
         EXPECT_EQ(store.load(1), defaults(1)) << bytes.left(40).toStdString();
-        const Settings changed = everythingChanged();
-        store.save(changed);
-        Settings expected = changed;
-        expected.fmaxdaempfung = Settings().fmaxdaempfung;
-        EXPECT_EQ(store.load(1), expected) << bytes.left(40).toStdString();
-        if (bytes == longLine) {
+        expectEverySettingSurvives(bytes);
+        if (bytes == longLine)
             EXPECT_TRUE(readFile().startsWith(longLine + "\n\n[Settings]\n"));
-        }
     }
 }
 
