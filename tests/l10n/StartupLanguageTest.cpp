@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "l10n/LanguageDispatcher.h"
 #include "l10n/Languages.h"
 #include "l10n/StartupLanguage.h"
 
@@ -35,15 +34,6 @@ TEST(StartupLanguageTest, ChoosesFromSettingsFileMarkerAndCurrentLanguage) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(startupLanguage(c.current, c.settingsFile, c.stored, c.marker), c.expected);
     }
-}
-
-TEST(StartupLanguageTest, AnEditedLanguageNumberLeavesTheProgramInTheLastAcceptedLanguage) {
-    LanguageDispatcher dispatcher("TSplashScreen", twoLanguageNames());
-    QString refusal;
-    EXPECT_FALSE(
-        dispatcher.selectLanguage(startupLanguage(dispatcher.activeLanguage(), true, 5, true), &refusal));
-    EXPECT_EQ(dispatcher.activeLanguage(), German);
-    EXPECT_EQ(refusal, "TSplashScreen: 5 - is not a valid property value!\rValue must be within [1..2]!");
 }
 
 TEST(StartupLanguageTest, OnlyTheMarkerFilesPresenceCounts) {
