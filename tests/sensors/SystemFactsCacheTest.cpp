@@ -24,27 +24,21 @@ struct CountingSource : SystemInformation {
 
 } // namespace
 
-TEST(SystemFactsCache, ReadsTheProcessorOnceAndTheRestEveryFewSeconds) {
+// The processor once, the memory every five seconds, the security products once a minute.
+TEST(SystemFactsCache, ReadsEachFactAsOftenAsItChanges) {
     CountingSource source;
     std::chrono::steady_clock::time_point now{};
     SystemFactsCache cache(source, [&now] { return now; });
-    const std::pair<std::chrono::milliseconds, std::uint64_t> steps[] = {
-        {0ms, 1}, {4999ms, 1}, {1ms, 2}, {4999ms, 2}, {1ms, 3}}; // advance, memory readings
-    for (const auto& [advance, memoryReads] : steps) {
-        now += advance;
-        EXPECT_EQ(cache.facts().memory.availableBytes, memoryReads);
+    const struct {
+        std::chrono::milliseconds advance;
+        std::uint64_t memoryReads;
+        int securityReads;
+    } steps[] = {{0ms, 1, 1}, {4999ms, 1, 1},  {1ms, 2, 1}, {4999ms, 2, 1},
+                 {1ms, 3, 1}, {49999ms, 4, 1}, {1ms, 4, 2}, {60s, 5, 3}};
+    for (const auto& step : steps) {
+        now += step.advance;
+        EXPECT_EQ(cache.facts().memory.availableBytes, step.memoryReads);
         EXPECT_EQ(cache.facts().processor.logicalCount, 1);
-    }
-}
-
-TEST(SystemFactsCache, ReadsTheSecurityProductsOnceAMinute) {
-    CountingSource source;
-    std::chrono::steady_clock::time_point now{};
-    SystemFactsCache cache(source, [&now] { return now; });
-    const std::pair<std::chrono::seconds, int> steps[] = {{0s, 1}, {5s, 1}, {54s, 1}, {1s, 2}, {60s, 3}};
-    for (const auto& [advance, securityReads] : steps) {
-        now += advance;
-        cache.facts();
-        EXPECT_EQ(source.securityReads, securityReads);
+        EXPECT_EQ(source.securityReads, step.securityReads);
     }
 }
