@@ -90,35 +90,32 @@ TEST(CpuLoadSampling, MethodsLeaveTheTotalOutAndTruncate) {
     }
 }
 
-TEST(CpuLoadSampling, DampingTakesEveryFourthValueWithLengthThree) {
-    Chain chain(3);
-    chain.settings() = withDamping(3);
-    chain.state.cpuLoad = 7;
-    std::vector<int> loads;
-    std::vector<int> counters;
-    for (double load : {0.10, 0.20, 0.30, 0.40, 0.50}) {
-        chain.tick({load, load, load});
-        loads.push_back(chain.state.cpuLoad);
-        counters.push_back(chain.dampCounter());
-    }
-    EXPECT_EQ(loads, (std::vector<int>{7, 7, 7, 40, 40}));
-    EXPECT_EQ(counters, (std::vector<int>{1, 2, 3, 0, 1}));
+// A value stands on every (length + 1)-th tick: every fourth with length 3, each one with length 0.
+TEST(CpuLoadSampling, DampingLetsEveryLengthPlusFirstValueStand) {
+    const struct {
+        int length;
+        std::vector<int> loads, counters;
+    } cases[] = {{3, {7, 7, 7, 12, 12}, {1, 2, 3, 0, 1}}, {0, {25, 50, 75, 12, 37}, {0, 0, 0, 0, 0}}};
+    for (const auto& c : cases) {
+        Chain chain(3);
+        chain.settings() = withDamping(c.length);
+        chain.state.cpuLoad = 7;
+        std::vector<int> loads;
+        std::vector<int> counters;
+        for (double load : {0.25, 0.5, 0.75, 0.125, 0.375}) {
+            chain.tick({load, load, load});
+            loads.push_back(chain.state.cpuLoad);
+            counters.push_back(chain.dampCounter());
+        }
+        EXPECT_EQ(loads, c.loads) << c.length;
+        EXPECT_EQ(counters, c.counters) << c.length;
 
-    // Switching damping off keeps the counter; every value stands again.
-    chain.settings().Daempfung = false;
-    chain.tick({0.6, 0.6, 0.6});
-    EXPECT_EQ(chain.state.cpuLoad, 60);
-    EXPECT_EQ(chain.dampCounter(), 1);
-}
-
-TEST(CpuLoadSampling, DampingLengthZeroTakesEveryValue) {
-    Chain chain(2, withDamping(0));
-    std::vector<int> loads;
-    for (double load : {0.25, 0.5, 0.75}) {
-        chain.tick({load, 0.0});
-        loads.push_back(chain.state.cpuLoad);
+        // Switching damping off keeps the counter; every value stands again.
+        chain.settings().Daempfung = false;
+        chain.tick({0.6, 0.6, 0.6});
+        EXPECT_EQ(chain.state.cpuLoad, 60);
+        EXPECT_EQ(chain.dampCounter(), c.counters.back());
     }
-    EXPECT_EQ(loads, (std::vector<int>{25, 50, 75}));
 }
 
 TEST(CpuLoadSampling, FailedTickReadsZeroAndIsDampedAsUsual) {
