@@ -8,19 +8,10 @@
 namespace vespera {
 namespace {
 
-class AnsweringBackend : public DryRunPowerBackend {
-public:
-    using DryRunPowerBackend::DryRunPowerBackend;
-    QString canRequest(PowerRequest) override { return answer; }
-    QString answer;
-};
-
 class ActionReadinessTest : public MainFormFixture {};
 
 TEST_F(ActionReadinessTest, AnActionThatWouldNotBeCarriedOutIsWarnedOfWhileArmed) {
-    AnsweringBackend backend{powerLog};
-    PowerActions answering{backend, powerLog};
-    openShown("fproz=1\r\nproz_taskbar=100\r\ntime=3600\r\n", &answering);
+    openShown("fproz=1\r\nproz_taskbar=100\r\ntime=3600\r\n");
     auto* status = child<QLabel>("StatusLine");
     const struct {
         QString answer;
@@ -30,7 +21,7 @@ TEST_F(ActionReadinessTest, AnActionThatWouldNotBeCarriedOutIsWarnedOfWhileArmed
                  {"na", "nicht möglich"},
                  {"org.freedesktop.DBus.Error.ServiceUnknown", "ServiceUnknown"}};
     for (const auto& c : cases) {
-        backend.answer = c.answer;
+        powerBackend.readiness = c.answer;
         child<QCheckBox>("CheckBox2")->setChecked(true);
         EXPECT_TRUE(status->text().contains(c.says)) << status->text().toStdString();
         EXPECT_TRUE(status->text().contains("Ausschalten")) << status->text().toStdString();
@@ -38,7 +29,7 @@ TEST_F(ActionReadinessTest, AnActionThatWouldNotBeCarriedOutIsWarnedOfWhileArmed
     }
 
     child<QCheckBox>("CheckBox2")->setChecked(true);
-    backend.answer = "yes";
+    powerBackend.readiness = "yes";
     tick(30);
     EXPECT_FALSE(status->text().contains("Achtung")) << status->text().toStdString();
     EXPECT_TRUE(form->watchState().armed);

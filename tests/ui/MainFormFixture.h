@@ -49,6 +49,19 @@ public:
     bool escape = false;
 };
 
+// The dry run with answers a test may change: a refused power-off, hibernation, and whether the system
+// would carry out an action.
+class ScriptedPowerBackend : public DryRunPowerBackend {
+public:
+    using DryRunPowerBackend::DryRunPowerBackend;
+    PowerResult powerOff() override { return refusal.ok ? DryRunPowerBackend::powerOff() : refusal; }
+    bool canHibernate() override { return hibernation; }
+    QString canRequest(PowerRequest) override { return readiness; }
+    PowerResult refusal;
+    bool hibernation = true;
+    QString readiness = QStringLiteral("yes");
+};
+
 class MainFormFixture : public ::testing::Test {
 protected:
     QTemporaryDir root;
@@ -60,7 +73,7 @@ protected:
     std::unique_ptr<IPHelper> interfaces = createIPHelper();
     NetworkMeter networkMeter{*interfaces};
     std::ostringstream powerLog;
-    DryRunPowerBackend powerBackend{powerLog};
+    ScriptedPowerBackend powerBackend{powerLog};
     PowerActions power{powerBackend, powerLog};
     // The quick links look for the desktop's tools in a folder of the test's own.
     QString toolFolder = root.path() + "/bin";
@@ -96,8 +109,7 @@ protected:
         file.write("[Settings]\r\n" + body);
     }
 
-    // Opens the window; `actions` replaces the dry-run power actions.
-    void open(PowerActions* actions = nullptr) {
+    void open() {
         MainFormContext context;
         context.productTitle = "Vespera";
         context.versionText = "1.2.3";
@@ -105,7 +117,7 @@ protected:
         context.autostart = &autostart;
         context.cpuSampling = &cpuSampling;
         context.networkMeter = &networkMeter;
-        context.power = actions ? actions : &power;
+        context.power = &power;
         context.desktopTools = &desktopTools;
         context.launcher = launcher.get();
         context.programFile = programFile;
@@ -126,9 +138,9 @@ protected:
     }
 
     // Writes the settings, opens the window and shows it.
-    void openShown(const QByteArray& body, PowerActions* actions = nullptr) {
+    void openShown(const QByteArray& body) {
         writeSettings(body);
-        open(actions);
+        open();
         form->show();
     }
 
@@ -192,9 +204,8 @@ protected:
     Settings saved() const { return store.load(1); }
 
     // The window armed on a processor that is always quiet enough, with a period in seconds.
-    void openArmed(int period, PowerActions* actions = nullptr) {
-        openShown("fproz=1\r\nproz_taskbar=100\r\narmed=1\r\ntime=" + QByteArray::number(period) + "\r\n",
-                  actions);
+    void openArmed(int period) {
+        openShown("fproz=1\r\nproz_taskbar=100\r\narmed=1\r\ntime=" + QByteArray::number(period) + "\r\n");
         sampleTwice();
     }
 

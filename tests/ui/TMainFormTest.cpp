@@ -203,20 +203,9 @@ TEST_F(TMainFormTest, ExpertItemsAndSetButtonsSaveTheirValues) {
     EXPECT_EQ(saved().net_taskbar, fromGauge);
 }
 
-namespace {
-class RefusingBackend : public DryRunPowerBackend {
-public:
-    using DryRunPowerBackend::DryRunPowerBackend;
-    PowerResult powerOff() override {
-        return PowerResult::failure("org.freedesktop.DBus.Error.AccessDenied", "Not allowed");
-    }
-};
-} // namespace
-
 TEST_F(TMainFormTest, RefusedActionAddsAFailureLineUnderTheFinishedText) {
-    RefusingBackend refusing{powerLog};
-    PowerActions refusingPower{refusing, powerLog};
-    openArmed(10, &refusingPower);
+    powerBackend.refusal = PowerResult::failure("org.freedesktop.DBus.Error.AccessDenied", "Not allowed");
+    openArmed(10);
     tick(10);
     const QString status = child<QLabel>("StatusLine")->text();
     EXPECT_TRUE(status.startsWith("Fertig - Ihr PC wird ausgeschaltet!\n")) << status.toStdString();
@@ -236,23 +225,13 @@ TEST_F(TMainFormTest, LanguageSwitchTranslatesCaptionsButKeepsTheStartupLists) {
     EXPECT_EQ(saved().Language, 1);
 }
 
-namespace {
-class NoHibernateBackend : public DryRunPowerBackend {
-public:
-    using DryRunPowerBackend::DryRunPowerBackend;
-    bool canHibernate() override { return allowed; }
-    bool allowed = false;
-};
-} // namespace
-
 // The stored action and the shown entry always agree, and the program never rewrites the user's choice.
 TEST_F(TMainFormTest, TheActionSelectorStoresWhatItShows) {
-    NoHibernateBackend backend{powerLog};
-    PowerActions answers{backend, powerLog};
+    powerBackend.hibernation = false;
     const std::pair<const char*, const char*> cases[] = {
         {"Reboot", "Reboot"}, {"Ruhezustand", "Standby"}, {"ausschalten", "Standby"}};
     for (const auto& [stored, shown] : cases) {
-        openShown(QByteArray("fproz=1\r\ntype=") + stored + "\r\n", &answers);
+        openShown(QByteArray("fproz=1\r\ntype=") + stored + "\r\n");
         EXPECT_EQ(child<QComboBox>("ComboBox3")->count(), 4); // no hibernation
         EXPECT_EQ(child<QComboBox>("ComboBox3")->currentText(), shown) << stored;
         child<QCheckBox>("Enabelafterrestartchk1")->setChecked(false); // any save
@@ -261,7 +240,7 @@ TEST_F(TMainFormTest, TheActionSelectorStoresWhatItShows) {
 
     // Hibernation becomes possible after the list was filled: the chosen entry is taken from the list
     // as the user saw it, and the refilled list keeps it selected.
-    backend.allowed = true;
+    powerBackend.hibernation = true;
     auto* selector = child<QComboBox>("ComboBox3");
     selector->setCurrentIndex(2); // "Reboot" in the list without hibernation
     EXPECT_EQ(saved().type, "Reboot");
