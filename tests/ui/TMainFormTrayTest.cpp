@@ -15,32 +15,27 @@ protected:
 
 } // namespace
 
-TEST_F(TMainFormTrayTest, MinimisingHidesToTheIconAndSettingsBringsTheWindowBack) {
+// Minimised from the menu or at start, only the icon shows; its settings item brings the window back.
+TEST_F(TMainFormTrayTest, MinimisedTheIconStandsInAndSettingsBringsTheWindowBack) {
     ASSERT_TRUE(QSystemTrayIcon::isSystemTrayAvailable());
-    writeSettings("fproz=1\r\n");
-    open();
-    form->start();
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(tray()->isVisible());
+    for (const bool atStart : {false, true}) {
+        SCOPED_TRACE(atStart);
+        writeSettings(atStart ? "fproz=1\r\nstartminimized=1\r\n" : "fproz=1\r\nstartminimized=0\r\n");
+        open();
+        form->start();
+        EXPECT_NE(form->isVisible(), atStart);
+        EXPECT_EQ(tray()->isVisible(), atStart);
+        EXPECT_EQ(child<QAction>("MiniStart1")->isChecked(), atStart);
 
-    child<QAction>("Minimieren1")->trigger();
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(tray()->isVisible());
+        if (!atStart)
+            child<QAction>("Minimieren1")->trigger();
+        EXPECT_FALSE(form->isVisible());
+        EXPECT_TRUE(tray()->isVisible());
 
-    child<QAction>("TrayEinstellungen1")->trigger();
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->isMinimized());
-    EXPECT_FALSE(tray()->isVisible());
-}
-
-TEST_F(TMainFormTrayTest, StartMinimisedShowsOnlyTheIcon) {
-    writeSettings("fproz=1\r\nstartminimized=1\r\n");
-    open();
-    form->start();
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(tray()->isVisible());
-    EXPECT_TRUE(child<QAction>("MiniStart1")->isChecked());
-    child<QAction>("TrayEinstellungen1")->trigger();
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(tray()->isVisible());
+        child<QAction>("TrayEinstellungen1")->trigger();
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_FALSE(form->isMinimized());
+        EXPECT_FALSE(tray()->isVisible());
+        form.reset();
+    }
 }
