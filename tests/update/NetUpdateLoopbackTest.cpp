@@ -37,7 +37,7 @@ struct Case {
 
 TEST(NetUpdateLoopback, DownloadsTheOfferedFileOrStopsCleanly) {
     using U = TkmNetUpdate;
-    const Where W = Where::Web;
+    const Where W = Where::Web, F = Where::Files;
     const Case cases[] = {
         {"no newer version", W, "0.1", SetupFile, SetupSize, "", {}, 0, U::NoNewerVersion, false},
         {"answer No", W, "0.2", SetupFile, SetupSize, "", {false}, 0, U::NewVersionFirst, false},
@@ -48,16 +48,7 @@ TEST(NetUpdateLoopback, DownloadsTheOfferedFileOrStopsCleanly) {
         {"name leaves the folder", W, "0.2", "../evil", 5, "", {true}, 0, U::FileCorrupt, false},
         {"cancel confirmed", W, "0.2", SetupFile, SetupSize, "", {true, true}, 2, U::ConfirmCancel, false},
         {"cancel withdrawn", W, "0.2", SetupFile, SetupSize, "", {true, false}, 2, U::ConfirmCancel, true},
-        {"file addresses",
-         Where::Files,
-         "0.2",
-         SetupFile,
-         SetupSize,
-         "",
-         {true},
-         0,
-         U::NewVersionFirst,
-         true},
+        {"file addresses", F, "0.2", SetupFile, SetupSize, "", {true}, 0, U::NewVersionFirst, true},
         {"nobody listens", Where::Closed, "0.2", SetupFile, SetupSize, "", {}, 0, U::HostUnreachable, false},
     };
     QTemporaryDir served, temp, keys;
