@@ -261,6 +261,7 @@ void TMainForm::setupCountdown() {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    showGauges();
     UpdateSysInfo();
     loading_ = false;
     if (firstStart_)

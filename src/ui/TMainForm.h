@@ -184,6 +184,7 @@ private:
     void Button3Click();
     void selectProcessorMethod(int method);
     void toggleDamping();
+    void showGauges();
     void showNetworkScale();
     void Timer4Timer();
     void ScharfStatus() override;

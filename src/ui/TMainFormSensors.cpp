@@ -14,14 +14,18 @@
 #include <QSlider>
 #include <QTimer>
 
+#include <algorithm>
 #include <exception>
 
 namespace vespera {
 
 // The sampling timers keep running through their handlers: nothing in them lets the event loop run, so
 // they cannot re-enter, and restarting a timer every second costs more than the sample.
+// A hidden window's gauges wait: showing it brings them up to date (showGauges).
 void TMainForm::Timer1Timer() {
-    Progressbar1_new->setValue(context_.cpuSampling->SampleCpuLoad(state_, settings_));
+    const int load = context_.cpuSampling->SampleCpuLoad(state_, settings_);
+    if (isVisible())
+        Progressbar1_new->setValue(load);
     if (!CheckBox2->isChecked() && !StatusLine->text().isEmpty())
         StatusLine->clear();
 }
@@ -30,10 +34,16 @@ void TMainForm::Timer3Timer() {
     try {
         context_.networkMeter->RefreshInterfaces(false);
         state_.netLoad = context_.networkMeter->NetLoad();
-        showNetworkScale();
+        if (isVisible())
+            showNetworkScale();
     } catch (const std::exception&) {
         // a failed measurement keeps the last value
     }
+}
+
+void TMainForm::showGauges() {
+    Progressbar1_new->setValue(std::clamp(state_.cpuLoad, 0, 100));
+    showNetworkScale();
 }
 
 void TMainForm::showNetworkScale() {

@@ -227,8 +227,9 @@ TEST_F(SettingsStoreTest, HostileFilesGiveDefaultsAndKeepTheirLinesThroughASave)
         writeFile(bytes);
         EXPECT_EQ(store.load(1), defaults(1)) << bytes.left(40).toStdString();
         expectEverySettingSurvives(bytes);
-        if (bytes == longLine)
+        if (bytes == longLine) {
             EXPECT_TRUE(readFile().startsWith(longLine + "\n\n[Settings]\n"));
+        }
     }
 }
 

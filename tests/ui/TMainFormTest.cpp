@@ -11,8 +11,13 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QThread>
+
+#include <atomic>
+#include <thread>
 
 using namespace vespera;
 
@@ -201,6 +206,29 @@ TEST_F(TMainFormTest, ExpertItemsAndSetButtonsSaveTheirValues) {
     EXPECT_EQ(child<QSlider>("TrackBar2")->value(), fromGauge);
     EXPECT_EQ(form->watchState().netThreshold, fromGauge);
     EXPECT_EQ(saved().net_taskbar, fromGauge);
+}
+
+// A hidden window samples on but leaves its gauges alone; showing it brings them up to date.
+TEST_F(TMainFormTest, HiddenWindowsGaugeCatchesUpWhenShown) {
+    writeSettings("fproz=1\r\n");
+    open();
+    auto* gauge = child<QProgressBar>("Progressbar1_new");
+    const int before = gauge->value();
+    std::atomic<bool> stop{false};
+    std::thread busy([&stop] {
+        while (!stop)
+            ;
+    });
+    for (int i = 0; i < 3; ++i) {
+        QThread::msleep(300);
+        QMetaObject::invokeMethod(child<QTimer>("Timer1"), "timeout", Qt::DirectConnection);
+    }
+    stop = true;
+    busy.join();
+    ASSERT_GE(form->watchState().cpuLoad, 20);
+    EXPECT_EQ(gauge->value(), before);
+    form->show();
+    EXPECT_EQ(gauge->value(), form->watchState().cpuLoad);
 }
 
 TEST_F(TMainFormTest, RefusedActionAddsAFailureLineUnderTheFinishedText) {

@@ -8,11 +8,12 @@
 
 namespace vespera {
 
-ProcFile::ProcFile(QByteArray path, std::size_t initialSize, std::size_t growth, std::size_t limit)
-    : path_(std::move(path)), growth_(growth), limit_(limit), buffer_(initialSize) {}
+ProcFile::ProcFile(QByteArray path, std::size_t initialSize, std::size_t growth, std::size_t limit,
+                   Rendered rendered)
+    : path_(std::move(path)), growth_(growth), limit_(limit), rendered_(rendered), buffer_(initialSize) {}
 
 ProcFile::ProcFile(ProcFile&& other) noexcept
-    : path_(std::move(other.path_)), growth_(other.growth_), limit_(other.limit_),
+    : path_(std::move(other.path_)), growth_(other.growth_), limit_(other.limit_), rendered_(other.rendered_),
       fd_(std::exchange(other.fd_, -1)), buffer_(std::move(other.buffer_)) {}
 
 ProcFile::~ProcFile() {
@@ -41,9 +42,10 @@ std::optional<std::string_view> ProcFile::read() {
             close();
             return std::nullopt;
         }
-        if (got == 0)
-            return std::string_view(buffer_.data(), length);
+        const bool room = length + static_cast<std::size_t>(got) < buffer_.size();
         length += static_cast<std::size_t>(got);
+        if (got == 0 || (room && rendered_ == Rendered::WholeAtOnce))
+            return std::string_view(buffer_.data(), length);
     }
 }
 

@@ -14,9 +14,16 @@ namespace vespera {
 // walk through the proc folder) costs as much as the reading itself. A steady-state reading allocates
 // nothing: the text goes into a retained buffer that starts at `initialSize`, grows in steps of
 // `growth` bytes up to `limit` and never shrinks.
+//
+// A file the kernel renders as one piece ("stat", "loadavg", "PID/stat") is whole after a reading that
+// leaves room in the buffer; one rendered line by line ("net/dev") may stop short of a page and is read
+// on until the end.
 class ProcFile {
 public:
-    ProcFile(QByteArray path, std::size_t initialSize, std::size_t growth, std::size_t limit);
+    enum class Rendered { WholeAtOnce, LineByLine };
+
+    ProcFile(QByteArray path, std::size_t initialSize, std::size_t growth, std::size_t limit,
+             Rendered rendered);
     ~ProcFile();
     ProcFile(const ProcFile&) = delete;
     ProcFile& operator=(const ProcFile&) = delete;
@@ -35,6 +42,7 @@ private:
     QByteArray path_;
     std::size_t growth_;
     std::size_t limit_;
+    Rendered rendered_;
     int fd_ = -1;
     std::vector<char> buffer_;
 };

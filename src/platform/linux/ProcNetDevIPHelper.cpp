@@ -126,7 +126,8 @@ std::optional<unsigned long long> readNumberFile(const char* path) {
 } // namespace
 
 ProcNetDevIPHelper::ProcNetDevIPHelper(const QString& procRoot, const QString& sysRoot)
-    : file_(QFile::encodeName(procRoot + QStringLiteral("/net/dev")), BufferStep, BufferStep, MaxBufferSize),
+    : file_(QFile::encodeName(procRoot + QStringLiteral("/net/dev")), BufferStep, BufferStep, MaxBufferSize,
+            ProcFile::Rendered::LineByLine),
       sysNet_(QFile::encodeName(sysRoot + QStringLiteral("/class/net/"))) {}
 
 void ProcNetDevIPHelper::ReadInterfaceTable(TMIBIfArray& table) {

@@ -33,26 +33,18 @@ bool parseId(const char* name, std::uint32_t& id) {
     return error == std::errc() && stop == end && stop != name;
 }
 
-// Reads the whole (small) file into `buffer`; the length read, or -1.
+// Reads the whole (small) file into `buffer`; the length read, or -1. A process's "stat" is rendered as
+// one piece: a reading that leaves room in the buffer has it all.
 ssize_t readSmallFile(const char* path, char* buffer, std::size_t size) {
     const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return -1;
-    ssize_t length = 0;
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer + length, size - static_cast<std::size_t>(length));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            ::close(fd);
-            return got < 0 ? -1 : length;
-        }
-        length += got;
-        if (static_cast<std::size_t>(length) == size) {
-            ::close(fd);
-            return length;
-        }
-    }
+    ssize_t got = 0;
+    do
+        got = ::read(fd, buffer, size);
+    while (got < 0 && errno == EINTR);
+    ::close(fd);
+    return got;
 }
 
 struct StatFields {
@@ -112,7 +104,8 @@ bool parseNewestId(std::string_view text, std::uint32_t& id) {
 
 ProcProcessSource::ProcProcessSource(const QString& procRoot, Tick tick)
     : root_(QFile::encodeName(procRoot)), tick_(tick ? std::move(tick) : Tick(monotonicMilliseconds)),
-      loadAverage_(root_ + "/loadavg", LoadAverageSize, LoadAverageSize, LoadAverageLimit) {
+      loadAverage_(root_ + "/loadavg", LoadAverageSize, LoadAverageSize, LoadAverageLimit,
+                   ProcFile::Rendered::WholeAtOnce) {
     const long hz = ::sysconf(_SC_CLK_TCK);
     ticksPerSecond_ = hz > 0 ? static_cast<std::uint64_t>(hz) : 100;
 }

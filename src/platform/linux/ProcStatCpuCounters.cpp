@@ -98,7 +98,7 @@ template <typename OnLine> Status visitCpuLines(std::string_view text, OnLine on
 
 ProcStatCpuCounters::ProcStatCpuCounters(const QString& procRoot, Clock clock)
     : file_(QFile::encodeName(procRoot + QStringLiteral("/stat")), InitialBufferSize, BufferGrowth,
-            BufferLimit),
+            BufferLimit, ProcFile::Rendered::WholeAtOnce),
       clock_(clock ? std::move(clock) : Clock(monotonicTime)), ticksPerSecond_(clockTicksPerSecond()) {}
 
 CpuCounterSource::Status ProcStatCpuCounters::read(CpuCounters& out) {
