@@ -16,6 +16,19 @@ ProcFile::ProcFile(ProcFile&& other) noexcept
     : path_(std::move(other.path_)), growth_(other.growth_), limit_(other.limit_), rendered_(other.rendered_),
       fd_(std::exchange(other.fd_, -1)), buffer_(std::move(other.buffer_)) {}
 
+ProcFile& ProcFile::operator=(ProcFile&& other) noexcept {
+    if (this != &other) {
+        close();
+        path_ = std::move(other.path_);
+        growth_ = other.growth_;
+        limit_ = other.limit_;
+        rendered_ = other.rendered_;
+        fd_ = std::exchange(other.fd_, -1);
+        buffer_ = std::move(other.buffer_);
+    }
+    return *this;
+}
+
 ProcFile::~ProcFile() {
     close();
 }

@@ -28,7 +28,7 @@ public:
     ProcFile(const ProcFile&) = delete;
     ProcFile& operator=(const ProcFile&) = delete;
     ProcFile(ProcFile&& other) noexcept;
-    ProcFile& operator=(ProcFile&&) = delete;
+    ProcFile& operator=(ProcFile&& other) noexcept;
 
     // The whole text, valid until the next reading; nothing when the file cannot be opened or read or
     // outgrows the limit. After a failure the file is opened afresh at the next reading.

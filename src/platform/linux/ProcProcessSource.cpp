@@ -33,20 +33,6 @@ bool parseId(const char* name, std::uint32_t& id) {
     return error == std::errc() && stop == end && stop != name;
 }
 
-// Reads the whole (small) file into `buffer`; the length read, or -1. A process's "stat" is rendered as
-// one piece: a reading that leaves room in the buffer has it all.
-ssize_t readSmallFile(const char* path, char* buffer, std::size_t size) {
-    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    ssize_t got = 0;
-    do
-        got = ::read(fd, buffer, size);
-    while (got < 0 && errno == EINTR);
-    ::close(fd);
-    return got;
-}
-
 struct StatFields {
     std::uint64_t utime = 0;
     std::uint64_t stime = 0;
@@ -105,7 +91,8 @@ bool parseNewestId(std::string_view text, std::uint32_t& id) {
 ProcProcessSource::ProcProcessSource(const QString& procRoot, Tick tick)
     : root_(QFile::encodeName(procRoot)), tick_(tick ? std::move(tick) : Tick(monotonicMilliseconds)),
       loadAverage_(root_ + "/loadavg", LoadAverageSize, LoadAverageSize, LoadAverageLimit,
-                   ProcFile::Rendered::WholeAtOnce) {
+                   ProcFile::Rendered::WholeAtOnce),
+      stats_(root_) {
     const long hz = ::sysconf(_SC_CLK_TCK);
     ticksPerSecond_ = hz > 0 ? static_cast<std::uint64_t>(hz) : 100;
 }
@@ -127,11 +114,10 @@ bool ProcProcessSource::listProcessIds(std::vector<std::uint32_t>& ids) {
 }
 
 bool ProcProcessSource::readProcess(std::uint32_t id, ProcessStat& out) {
-    char buffer[1024];
-    const ssize_t length = readSmallFile(entryPath(id, "stat"), buffer, sizeof buffer);
-    if (length <= 0)
+    const std::optional<std::string_view> read = stats_.read(id);
+    if (!read)
         return false;
-    const std::string_view text(buffer, static_cast<std::size_t>(length));
+    const std::string_view text = *read;
     const std::size_t open = text.find('(');
     const std::size_t close = text.rfind(')');
     if (open == std::string_view::npos || close == std::string_view::npos || close < open)

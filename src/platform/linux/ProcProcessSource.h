@@ -2,6 +2,7 @@
 
 #include "platform/ProcessSource.h"
 #include "platform/linux/ProcFile.h"
+#include "platform/linux/ProcStatFiles.h"
 
 #include <QByteArray>
 #include <QString>
@@ -37,6 +38,7 @@ private:
     std::uint64_t ticksPerSecond_;
     std::string path_; // retained, so a reading allocates nothing
     ProcFile loadAverage_;
+    ProcStatFiles stats_;
 };
 
 } // namespace vespera
