@@ -2,12 +2,12 @@
 
 namespace vespera {
 
-// The zone is asked for again once a second at most: a user who changes it while the program runs gets
-// the new one within that second. A tick asks for the time several times, and asking for the zone
-// looks at three files each time.
+// The zone is asked for again every ten seconds at most: a user who changes it while the program runs
+// gets the new one within that time (a change of summer time is no change of zone). A tick asks for the
+// time several times, and asking for the zone looks at three files each time.
 QDateTime SystemClock::now() const {
     const auto steady = std::chrono::steady_clock::now();
-    if (!zoneAsked_ || steady - *zoneAsked_ >= std::chrono::seconds(1)) {
+    if (!zoneAsked_ || steady - *zoneAsked_ >= std::chrono::seconds(10)) {
         zone_ = QTimeZone::systemTimeZone();
         zoneAsked_ = steady;
     }
