@@ -86,7 +86,7 @@ TProcessManager::Scope TProcessManager::followStarts() {
 // The new list from findIds, merged with the old one by id (both rise).
 void TProcessManager::RefreshProcessList(Scope scope) {
     ++round_;
-    findIds(scope);
+    const bool probed = findIds(scope);
     next_.clear();
     auto old = records_.begin();
     for (const std::uint32_t id : ids_) {
@@ -97,6 +97,10 @@ void TProcessManager::RefreshProcessList(Scope scope) {
                 next_.push_back(std::move(*old));
             continue;
         }
+        // While the start watch follows, a new process whose program file is none asked about is passed
+        // by until the next listing: turning into one opens that file.
+        if (probed && startsSeen_ && !mayRunWatched(id))
+            continue;
         TCPULOAD fresh;
         fresh.processId = id;
         if (source_.readProcess(id, stat_)) {
@@ -107,8 +111,8 @@ void TProcessManager::RefreshProcessList(Scope scope) {
     records_.swap(next_);
 }
 
-// The ids of this sample: those kept, with the ids after the newest one before, or a listing.
-void TProcessManager::findIds(Scope scope) {
+// The ids of this sample: those kept, with the ids after the newest one before (true), or a listing.
+bool TProcessManager::findIds(Scope scope) {
     std::uint32_t newest = 0;
     const bool known = source_.newestId(newest);
     const std::uint32_t before = newestId_;
@@ -120,7 +124,7 @@ void TProcessManager::findIds(Scope scope) {
     if (scope == Scope::All || due || !comparable || newest - before > ProbeLimit) {
         samplesSinceListing_ = 0;
         listed_ = source_.listProcessIds(ids_);
-        return;
+        return false;
     }
     ids_.clear();
     for (const TCPULOAD& record : records_)
@@ -130,6 +134,7 @@ void TProcessManager::findIds(Scope scope) {
         ids_.push_back(++id);
     std::inplace_merge(ids_.begin(), ids_.begin() + kept, ids_.end());
     ids_.erase(std::unique(ids_.begin(), ids_.end()), ids_.end());
+    return true;
 }
 
 // False when the process ended between the listing and its reading.
@@ -162,9 +167,19 @@ bool TProcessManager::needsReading(const TCPULOAD& record, Scope scope) const {
 }
 
 bool TProcessManager::watched(const TCPULOAD& record) const {
+    return watchedName(record.matchName);
+}
+
+bool TProcessManager::watchedName(const QString& matchName) const {
     return std::any_of(consumers_.begin(), consumers_.end(), [&](const Consumer& entry) {
-        return !entry.name.isEmpty() && record.matchName.contains(entry.name);
+        return !entry.name.isEmpty() && matchName.contains(entry.name);
     });
+}
+
+// A process whose program file cannot be told may run a watched program.
+bool TProcessManager::mayRunWatched(std::uint32_t id) {
+    const QString path = source_.imagePath(id);
+    return path.isEmpty() || watchedName(asciiLower(fileNamePart(path)));
 }
 
 // A process seen for the first time, or a new one under a reused id.

@@ -21,18 +21,19 @@ namespace vespera {
 // comes at the first sample, when the newest id cannot be read or moved by more than ProbeLimit (or went
 // back: the ids wrapped around), and at least every RelistSamples samples, which drops the processes
 // that ended unread. It reads a process's name and times only where that can tell something: a process
-// seen for the first time (its program path is read once, then), every process whose name can match a
-// consumer's program (each sample), and the others as follows. A process may start another program
-// without a new process being made; two ways notice it. While every consumer asks for one program file
-// and the program start watch follows those files, the others are not read again: a start seen there
-// (an opening of such a file), or the watch beginning or ceasing to follow, has that sample and the next
-// list and read every process. Otherwise a process is read again at the next sample (a fresh child
-// usually starts its own program within that time) and then in turn, each at least every RecheckSamples
-// samples (one second each). A changed name or start time marks a process that runs another program:
-// its path is read again and its times start over. The system's short name alone is no safe filter for
-// the path (it is cut to 15 characters, names a script rather than its interpreter and a process may
-// change it), hence the one path reading per new process. A full reading (verifyAll) lists and reads
-// every process at once; the process condition asks for it before the count may run out.
+// seen for the first time (its program path is read once, then; while the start watch follows, a new one
+// whose program file can be told and is none asked about waits for the next listing), every process whose
+// name can match a consumer's program (each sample), and the others as follows. A process may start another
+// program without a new process being made; two ways notice it. While every consumer asks for one program
+// file and the program start watch follows those files, the others are not read again: a start seen there (an
+// opening of such a file), or the watch beginning or ceasing to follow, has that sample and the next list and
+// read every process. Otherwise a process is read again at the next sample (a fresh child usually starts its
+// own program within that time) and then in turn, each at least every RecheckSamples samples (one second
+// each). A changed name or start time marks a process that runs another program: its path is read again and
+// its times start over. The system's short name alone is no safe filter for the path (it is cut to 15
+// characters, names a script rather than its interpreter and a process may change it), hence the one path
+// reading per new process. A full reading (verifyAll) lists and reads every process at once; the process
+// condition asks for it before the count may run out.
 //
 // History stays with the process id for as long as the process lives. Times are only taken as an
 // interval when at least MinIntervalMs lie between two readings, so an early extra reading never turns
@@ -90,12 +91,14 @@ private:
     };
 
     void RefreshProcessList(Scope scope);
-    void findIds(Scope scope);
+    bool findIds(Scope scope);
     Scope followStarts();
     void watchStarts();
     bool keep(TCPULOAD& record, Scope scope);
     bool needsReading(const TCPULOAD& record, Scope scope) const;
     bool watched(const TCPULOAD& record) const;
+    bool watchedName(const QString& matchName) const;
+    bool mayRunWatched(std::uint32_t id);
     void start(TCPULOAD& record);
     void identify(TCPULOAD& record);
     void takeTimes(TCPULOAD& record);
