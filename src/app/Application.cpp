@@ -242,9 +242,13 @@ int runApplication(int argc, char* argv[]) {
     }
     const std::unique_ptr<SystemInformation> systemInformation = createSystemInformation();
     context.systemInformation = systemInformation.get();
-    // The about box is reused for the whole run; the main window opens it.
-    TAboutForm aboutBox(identity, desktopTools, host.dispatcher());
-    context.aboutBox = &aboutBox;
+    // The about box is built when the main window first opens it and reused for the rest of the run.
+    std::unique_ptr<TAboutForm> aboutBox;
+    context.aboutBox = [&aboutBox, &identity, &desktopTools, &host]() -> QDialog& {
+        if (!aboutBox)
+            aboutBox = std::make_unique<TAboutForm>(identity, desktopTools, host.dispatcher());
+        return *aboutBox;
+    };
     TMainForm form(context);
     QObject::connect(&form, &TMainForm::settingsWriteFailed, &form, &CrashReportWindow::report);
     // A save that fails at the close is seen nowhere else: the report window ends with the program.

@@ -70,10 +70,6 @@ TSchedForm::TSchedForm(Settings& settings, const LocalClock& clock, LanguageDisp
 
 TSchedForm::~TSchedForm() = default;
 
-const TextSource& TSchedForm::texts() const {
-    return *translator_;
-}
-
 void TSchedForm::setupTimeGroup() {
     auto* group = place<QGroupBox>(this, "GroupBox1", 8, 32, 305, 54);
     group->setTitle(QStringLiteral("Ausführung um "));

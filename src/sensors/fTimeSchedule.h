@@ -21,7 +21,6 @@ namespace vespera {
 class FormTranslator;
 class LanguageDispatcher;
 class LocalClock;
-class TextSource;
 struct Settings;
 
 // The schedule dialog ("Zeitplaner"): the time of day of the time condition, and the weekdays or the day
@@ -33,9 +32,6 @@ public:
     TSchedForm(Settings& settings, const LocalClock& clock, LanguageDispatcher& dispatcher,
                std::function<void()> saveToIni, QWidget* parent = nullptr);
     ~TSchedForm() override;
-
-    // The dialog's texts; the schedule description of the status line takes its words from them too.
-    const TextSource& texts() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

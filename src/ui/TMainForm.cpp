@@ -4,6 +4,7 @@
 #include "l10n/FormTranslator.h"
 #include "l10n/LanguageDispatcher.h"
 #include "l10n/LanguageMenu.h"
+#include "l10n/Languages.h"
 #include "l10n/StandardMessageBox.h"
 #include "l10n/TranslationResources.h"
 #include "l10n/WidgetTranslationTarget.h"
@@ -13,7 +14,6 @@
 #include "dialogs/fCountdown.h"
 #include "platform/DesktopTools.h"
 #include "sensors/NetworkMeter.h"
-#include "sensors/fTimeSchedule.h"
 #include "sensors/ProcessCondition.h"
 #include "sensors/SystemFactsCache.h"
 #include "ui/LinkLabel.h"
@@ -79,8 +79,9 @@ TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
     setupTimers();
     setupWatch();
     setupTranslation();
-    schedForm_ = new TSchedForm(
-        settings_, clock_, *context_.dispatcher, [this] { SaveToIni(); }, this);
+    scheduleTexts_ = std::make_unique<FormTranslator>(shippedTranslationTable(QStringLiteral("TSchedForm")),
+                                                      QStringLiteral("TSchedForm"), twoLanguageNames());
+    context_.dispatcher->link(*scheduleTexts_);
     setupExpertDialogs();
     setupProcessWatch();
     setupWizard();

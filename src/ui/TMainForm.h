@@ -17,6 +17,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -96,7 +97,7 @@ struct MainFormContext {
     ProcessSource* processes = nullptr;
     WindowSource* windows = nullptr;
     SystemInformation* systemInformation = nullptr; // the machine's facts for the information panel
-    QDialog* aboutBox = nullptr;
+    std::function<QDialog&()> aboutBox;             // built when first opened, kept for the run
 };
 
 // The one window the user works with: the sensors' live values, every threshold and switch of the watch,
@@ -201,6 +202,7 @@ private:
     bool toggleStartItem(bool& setting, QAction* menuItem, QAction* trayItem);
     void openQuickLink(bool (DesktopTools::*open)() const, const char* notFoundKey);
     void SchedulerButtonClick();
+    TSchedForm& schedForm();
 
     // mouse and keyboard
     void setupWatch();
@@ -214,7 +216,10 @@ private:
     void setupExpertDialogs();
     void Kommando1Click();
     void Shutdownzeitraum1Click();
+    TCommandForm& commandForm();
+    TCustomTimeForm& customTimeForm();
     void setupProcessWatch();
+    TTaskSelectForm* taskSelectForm();
     void ProcessBitBtnClick();
     void watchProcess();
     QString processReason() const;
@@ -246,6 +251,7 @@ private:
 
     // the settings wizard
     void setupWizard();
+    TWizardForm& wizardForm();
     void openWizard();
     WizardStart wizardStart() const override;
     void applyWizard(const WizardChoice& choice) override;
@@ -277,7 +283,9 @@ private:
     const LocalClock& clock_;
     ScheduleRule schedule_;
     PreWarning preWarning_;
+    // The secondary windows are built when first opened and kept afterwards.
     TSchedForm* schedForm_ = nullptr;
+    std::unique_ptr<FormTranslator> scheduleTexts_; // the schedule dialog's words in the status line
     bool loading_ = false;
     bool firstStart_ = false;
     bool askingFirstStart_ = false;

@@ -17,24 +17,34 @@
 namespace vespera {
 
 void TMainForm::setupExpertDialogs() {
-    commandForm_ = new TCommandForm(settings_, *context_.dispatcher, *context_.messageBoxes, this);
-    customTimeForm_ = new TCustomTimeForm(state_.customSeconds, *context_.dispatcher, this);
     commandAction_->setEnabled(true);
     connect(commandAction_, &QAction::triggered, this, &TMainForm::Kommando1Click);
     connect(findChild<QAction*>(QStringLiteral("Shutdownzeitraum1")), &QAction::triggered, this,
             &TMainForm::Shutdownzeitraum1Click);
 }
 
+TCommandForm& TMainForm::commandForm() {
+    if (!commandForm_)
+        commandForm_ = new TCommandForm(settings_, *context_.dispatcher, *context_.messageBoxes, this);
+    return *commandForm_;
+}
+
+TCustomTimeForm& TMainForm::customTimeForm() {
+    if (!customTimeForm_)
+        customTimeForm_ = new TCustomTimeForm(state_.customSeconds, *context_.dispatcher, this);
+    return *customTimeForm_;
+}
+
 // However the dialog closes, the settings are written and the check mark follows the stored switch.
 void TMainForm::Kommando1Click() {
-    commandForm_->exec();
+    commandForm().exec();
     SaveToIni();
     commandAction_->setChecked(settings_.fexeafter);
 }
 
 // However the dialog closes, the settings are written and the count starts again with the period.
 void TMainForm::Shutdownzeitraum1Click() {
-    customTimeForm_->exec();
+    customTimeForm().exec();
     SaveToIni();
     loop_.setTime();
 }

@@ -195,7 +195,14 @@ void TMainForm::DoRestart() {
 }
 
 void TMainForm::SchedulerButtonClick() {
-    schedForm_->exec();
+    schedForm().exec();
+}
+
+TSchedForm& TMainForm::schedForm() {
+    if (!schedForm_)
+        schedForm_ = new TSchedForm(
+            settings_, clock_, *context_.dispatcher, [this] { SaveToIni(); }, this);
+    return *schedForm_;
 }
 
 bool TMainForm::scheduleMatches() {
@@ -203,7 +210,7 @@ bool TMainForm::scheduleMatches() {
 }
 
 QString TMainForm::scheduleDescription(const QString& actionShortText) {
-    return ScheduleDescription(settings_, schedForm_->texts(), actionShortText);
+    return ScheduleDescription(settings_, *scheduleTexts_, actionShortText);
 }
 
 void TMainForm::disarm() {

@@ -23,18 +23,25 @@ void TMainForm::setupProcessWatch() {
     if (!available)
         return;
     processCondition_ = std::make_unique<ProcessCondition>(*context_.processManager);
-    taskSelect_ = new TTaskSelectForm({context_.processManager, context_.processes, context_.windows,
-                                       context_.dispatcher, context_.messageBoxes},
-                                      this);
     connect(ProcessBitBtn, &QPushButton::clicked, this, &TMainForm::ProcessBitBtnClick);
 }
 
+// None without a process manager.
+TTaskSelectForm* TMainForm::taskSelectForm() {
+    if (!taskSelect_ && processCondition_)
+        taskSelect_ = new TTaskSelectForm({context_.processManager, context_.processes, context_.windows,
+                                           context_.dispatcher, context_.messageBoxes},
+                                          this);
+    return taskSelect_;
+}
+
 void TMainForm::ProcessBitBtnClick() {
-    taskSelect_->setChoice(settings_.process, settings_.processpercent);
-    if (taskSelect_->exec() != QDialog::Accepted)
+    TTaskSelectForm& taskSelect = *taskSelectForm();
+    taskSelect.setChoice(settings_.process, settings_.processpercent);
+    if (taskSelect.exec() != QDialog::Accepted)
         return;
-    settings_.process = taskSelect_->process();
-    settings_.processpercent = taskSelect_->processpercent();
+    settings_.process = taskSelect.process();
+    settings_.processpercent = taskSelect.processpercent();
     SaveSettings();
     watchProcess();
 }

@@ -67,7 +67,7 @@ void TMainForm::openHelp() {
 }
 
 void TMainForm::showAboutBox() {
-    context_.aboutBox->exec();
+    context_.aboutBox().exec();
 }
 
 } // namespace vespera

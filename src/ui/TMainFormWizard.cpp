@@ -30,18 +30,24 @@ WizardList listOf(const QComboBox* box) {
 } // namespace
 
 void TMainForm::setupWizard() {
-    WizardHost* host = this;
-    wizard_ =
-        new TWizardForm({host, context_.productTitle + QStringLiteral(" V") + context_.versionText,
-                         taskSelect_, context_.processManager, context_.dispatcher, context_.messageBoxes},
-                        this);
     connect(findChild<QAction*>(QStringLiteral("Assistent1")), &QAction::triggered, this,
             &TMainForm::openWizard);
     connect(Label9, &LinkLabel::clicked, this, &TMainForm::openWizard);
 }
 
+TWizardForm& TMainForm::wizardForm() {
+    if (!wizard_) {
+        WizardHost* host = this;
+        wizard_ = new TWizardForm({host, context_.productTitle + QStringLiteral(" V") + context_.versionText,
+                                   taskSelectForm(), context_.processManager, context_.dispatcher,
+                                   context_.messageBoxes},
+                                  this);
+    }
+    return *wizard_;
+}
+
 void TMainForm::openWizard() {
-    wizard_->exec();
+    wizardForm().exec();
 }
 
 WizardStart TMainForm::wizardStart() const {

@@ -133,7 +133,7 @@ protected:
         context.processes = processes.get();
         context.windows = windows.get();
         context.systemInformation = systemInformation.get();
-        context.aboutBox = &aboutBox;
+        context.aboutBox = [this]() -> QDialog& { return aboutBox; };
         form = std::make_unique<TMainForm>(context);
     }
 
