@@ -124,6 +124,18 @@ void TMainForm::applyStartupState() {
     ComboBox1->setCurrentIndex(state_.periodIndex);
     EntwederOder();
     watchProcess();
+}
+
+void TMainForm::setVisible(bool visible) {
+    if (visible && !fitted_) {
+        fitted_ = true;
+        fitWindow();
+    }
+    QMainWindow::setVisible(visible);
+}
+
+void TMainForm::fitWindow() {
+    fitCaptions();
     adjustSize();
     setFixedSize(sizeHint());
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -132,6 +132,10 @@ public:
     // Shows the machine's summary in the information panel.
     void UpdateSysInfo();
 
+    // A window never shown measures no text, so that a run in the notification area loads no fonts: the
+    // first showing fits the captions, sizes the window and centres it.
+    void setVisible(bool visible) override;
+
 Q_SIGNALS:
     // The settings file or the autostart entry could not be written.
     void settingsWriteFailed(const QString& message);
@@ -149,6 +153,8 @@ private:
     void setupTranslation();
     void setupGermanHints();
     void fitCaptions();
+    void fitCaption(QWidget& widget);
+    void fitWindow();
     void applyStartupHints();
     void setupShutdownGroup();
     void setupConditionGroup();
@@ -287,6 +293,7 @@ private:
     TSchedForm* schedForm_ = nullptr;
     std::unique_ptr<FormTranslator> scheduleTexts_; // the schedule dialog's words in the status line
     bool loading_ = false;
+    bool fitted_ = false; // shown at least once
     bool firstStart_ = false;
     bool askingFirstStart_ = false;
     bool armedAtSleep_ = false;

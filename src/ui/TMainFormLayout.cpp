@@ -24,8 +24,8 @@ namespace vespera {
 
 namespace {
 
-// Check boxes and labels without a given size take the size of their caption, also after a language
-// switch (see fitCaptions).
+// Check boxes and labels without a given size take the size of their caption from the window's first
+// showing on, also after a language switch (see fitCaptions).
 constexpr const char* AutoSize = "vesperaAutoSize";
 
 QCheckBox* checkBox(QWidget* parent, const char* name, int x, int y, const QString& caption,
@@ -38,7 +38,6 @@ QCheckBox* checkBox(QWidget* parent, const char* name, int x, int y, const QStri
         f.setBold(true);
         box->setFont(f);
     }
-    box->adjustSize();
     return box;
 }
 
@@ -46,7 +45,6 @@ QLabel* label(QWidget* parent, const char* name, int x, int y, const QString& ca
     auto* l = place<QLabel>(parent, name, x, y);
     l->setProperty(AutoSize, true);
     l->setText(caption);
-    l->adjustSize();
     return l;
 }
 
@@ -54,7 +52,6 @@ LinkLabel* link(QWidget* parent, const char* name, int y, const QString& caption
     auto* l = place<LinkLabel>(parent, name, 8, y);
     l->setProperty(AutoSize, true);
     l->setText(caption);
-    l->adjustSize();
     return l;
 }
 
@@ -94,7 +91,12 @@ QProgressBar* gauge(QWidget* parent, const char* name, int x, int y, const QStri
 void TMainForm::fitCaptions() {
     for (QWidget* widget : findChildren<QWidget*>())
         if (widget->property(AutoSize).toBool())
-            widget->adjustSize();
+            fitCaption(*widget);
+}
+
+void TMainForm::fitCaption(QWidget& widget) {
+    if (fitted_)
+        widget.adjustSize();
 }
 
 // Hints of the controls the translation table leaves alone; the others come from the table's German.

@@ -50,7 +50,7 @@ void TMainForm::showNetworkScale() {
     const NetworkScale& scale = context_.networkMeter->scale();
     if (Label4->text() != scale.label()) {
         Label4->setText(scale.label());
-        Label4->adjustSize();
+        fitCaption(*Label4);
     }
     ProgressBar2_new->setMaximum(scale.gaugeMaximum());
     ProgressBar2_new->setValue(scale.gaugeValue());

@@ -144,7 +144,7 @@ void TMainForm::applyWizardNetwork(const WizardChoice& choice) {
         TrackBar2->setMaximum(maximum);
     }
     Label4->setText(QString::number(maximum) + QStringLiteral(" kb/s"));
-    Label4->adjustSize();
+    fitCaption(*Label4);
     {
         const QSignalBlocker quiet(TrackBar2);
         TrackBar2->setValue(choice.netThreshold);
