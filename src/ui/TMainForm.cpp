@@ -135,6 +135,7 @@ void TMainForm::setVisible(bool visible) {
 }
 
 void TMainForm::fitWindow() {
+    setupMenuBar();
     fitCaptions();
     adjustSize();
     setFixedSize(sizeHint());

@@ -14,6 +14,7 @@
 #include "sensors/SystemClock.h"
 #include "ui/WizardHost.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -150,6 +151,7 @@ private:
     void setupMenus();
     void setupAboutMenu();
     QMenu* addMainMenu(const char* name, const QString& caption);
+    void setupMenuBar();
     void setupTranslation();
     void setupGermanHints();
     void fitCaptions();
@@ -294,6 +296,7 @@ private:
     std::unique_ptr<FormTranslator> scheduleTexts_; // the schedule dialog's words in the status line
     bool loading_ = false;
     bool fitted_ = false; // shown at least once
+    QList<QMenu*> mainMenus_;
     bool firstStart_ = false;
     bool askingFirstStart_ = false;
     bool armedAtSleep_ = false;

@@ -209,14 +209,22 @@ void TMainForm::setupStatusLine() {
     StatusLine->setFont(bold);
 }
 
+// The menus stand in the menu bar from the window's first showing on: the bar loads the toolkit's
+// pictures, which a run in the notification area never needs.
 QMenu* TMainForm::addMainMenu(const char* name, const QString& caption) {
-    QMenu* menu = menuBar()->addMenu(caption);
+    auto* menu = new QMenu(caption, this);
     menu->setObjectName(QString::fromLatin1(name));
+    mainMenus_.append(menu);
     return menu;
 }
 
-void TMainForm::setupMenus() {
+void TMainForm::setupMenuBar() {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    for (QMenu* menu : std::as_const(mainMenus_))
+        menuBar()->addMenu(menu);
+}
+
+void TMainForm::setupMenus() {
     QMenu* file = addMainMenu("Datei1", QStringLiteral("Datei"));
     startWithSystemAction_ = addMenuItem(file, "WindowsStart1", QStringLiteral("mit Windows starten"));
     startMinimizedAction_ = addMenuItem(file, "MiniStart1", QStringLiteral("minimiert starten"));
