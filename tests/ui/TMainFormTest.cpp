@@ -327,3 +327,23 @@ TEST_F(TMainFormTest, AHiddenWindowBuildsItsInformationPanelOnlyWhenShown) {
     form->show();
     EXPECT_EQ(information.memoryReads, 1);
 }
+
+// A start in the notification area builds no dialog; a dialog first opened after a language switch comes
+// up in the new language.
+TEST_F(TMainFormTest, DialogsAreBuiltWhenFirstOpenedInTheActiveLanguage) {
+    writeSettings("startminimized=1\r\n");
+    open();
+    form->start();
+    EXPECT_TRUE(form->findChildren<QDialog*>().isEmpty());
+    form->show();
+    child<QAction>("Englisch1")->trigger();
+    const struct {
+        std::function<void()> open;
+        const char* title;
+    } cases[] = {{[this] { child<QPushButton>("SchedulerButton")->click(); }, "Time Scheduler"},
+                 {[this] { child<QPushButton>("ProcessBitBtn")->click(); }, "Choose process"},
+                 {[this] { child<QAction>("Assistent1")->trigger(); }, "Vespera Wizard"}};
+    for (const auto& c : cases)
+        useModal<QDialog>(c.open,
+                          [&c](QDialog& dialog) { EXPECT_EQ(dialog.windowTitle(), c.title) << c.title; });
+}
