@@ -16,6 +16,7 @@
 #include "sensors/NetworkMeter.h"
 #include "sensors/ProcessCondition.h"
 #include "sensors/SystemFactsCache.h"
+#include "ui/CachedGauge.h"
 #include "ui/LinkLabel.h"
 
 #include <QAction>

@@ -29,7 +29,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QProgressBar;
 class QPushButton;
 class QSlider;
 class QSystemTrayIcon;
@@ -38,6 +37,7 @@ class QTimer;
 namespace vespera {
 
 class Autostart;
+class CachedGauge;
 class FormTranslator;
 class IdleTimeSource;
 class LanguageDispatcher;
@@ -322,8 +322,8 @@ private:
     QSlider* TrackBar2 = nullptr;
     QLineEdit* Edit1 = nullptr;
     QLineEdit* Edit4 = nullptr;
-    QProgressBar* Progressbar1_new = nullptr;
-    QProgressBar* ProgressBar2_new = nullptr;
+    CachedGauge* Progressbar1_new = nullptr;
+    CachedGauge* ProgressBar2_new = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button4 = nullptr;
     QPushButton* ProcessBitBtn = nullptr;

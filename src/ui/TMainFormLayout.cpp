@@ -6,6 +6,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/MenuItem.h"
 #include "ui/BannerTextLabel.h"
+#include "ui/CachedGauge.h"
 #include "ui/PictureLabel.h"
 
 #include <QAction>
@@ -77,8 +78,8 @@ QLineEdit* valueEdit(QWidget* parent, const char* name, int x, int y) {
     return e;
 }
 
-QProgressBar* gauge(QWidget* parent, const char* name, int x, int y, const QString& format) {
-    auto* bar = place<QProgressBar>(parent, name, x, y, 201, 22);
+CachedGauge* gauge(QWidget* parent, const char* name, int x, int y, const QString& format) {
+    auto* bar = place<CachedGauge>(parent, name, x, y, 201, 22);
     bar->setRange(0, 100);
     bar->setValue(0);
     bar->setFormat(format);

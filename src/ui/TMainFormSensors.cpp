@@ -3,6 +3,7 @@
 
 #include "sensors/CpuLoadSampling.h"
 #include "sensors/NetworkMeter.h"
+#include "ui/CachedGauge.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,7 +26,7 @@ namespace vespera {
 void TMainForm::Timer1Timer() {
     const int load = context_.cpuSampling->SampleCpuLoad(state_, settings_);
     if (isVisible())
-        Progressbar1_new->setValue(load);
+        Progressbar1_new->showValue(load);
     if (!CheckBox2->isChecked() && !StatusLine->text().isEmpty())
         StatusLine->clear();
 }
@@ -53,14 +54,14 @@ void TMainForm::showNetworkScale() {
         fitCaption(*Label4);
     }
     ProgressBar2_new->setMaximum(scale.gaugeMaximum());
-    ProgressBar2_new->setValue(scale.gaugeValue());
+    ProgressBar2_new->showValue(scale.gaugeValue());
     ProgressBar2_new->setFormat(scale.gaugeText());
     if (scale.sliderMaximum() != TrackBar2->maximum()) {
         const QSignalBlocker block(TrackBar2);
         TrackBar2->setMaximum(scale.sliderMaximum());
     }
-    if (const auto every = scale.tickFrequency())
-        TrackBar2->setTickInterval(*every);
+    if (const auto every = scale.tickFrequency(); every && *every != TrackBar2->tickInterval())
+        TrackBar2->setTickInterval(*every); // repaints the slider even when the interval stays
 }
 
 void TMainForm::ComboBox2Change() {

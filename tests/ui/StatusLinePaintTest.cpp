@@ -1,8 +1,10 @@
 #include "MainFormFixture.h"
+#include "ui/CachedGauge.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QWindow>
 
 using namespace vespera;
@@ -48,4 +50,28 @@ TEST_F(MainFormFixture, ANewStatusTextRepaintsTheLineAloneOverTheBanner) {
     const QPoint offset = line->geometry().topLeft() - banner->geometry().topLeft();
     const QPoint empty(line->width() - 2, line->height() - 2); // no text reaches the bottom right corner
     EXPECT_EQ(drawn.pixel(empty), picture.pixel(empty + offset));
+}
+
+// A gauge paints when its value changes and only then, without the group box under it; a value it has
+// not shown before is also painted once into its picture.
+TEST_F(MainFormFixture, AGaugeRepaintsAloneAndOnlyForANewValue) {
+    openArmed(3600);
+    for (const char* sampling : {"Timer1", "Timer3"})
+        child<QTimer>(sampling)->stop();
+    settle(200);
+    auto* gauge = child<CachedGauge>("Progressbar1_new");
+    PaintCounter own;
+    PaintCounter below;
+    gauge->installEventFilter(&own);
+    child<QGroupBox>("GroupBox2")->installEventFilter(&below);
+    const struct {
+        int value;
+        int paints;
+    } steps[] = {{37, 2}, {37, 2}, {38, 4}, {37, 5}};
+    for (const auto& step : steps) {
+        gauge->showValue(step.value);
+        settle(50);
+        EXPECT_EQ(own.paints, step.paints) << step.value;
+    }
+    EXPECT_EQ(below.paints, 0);
 }
