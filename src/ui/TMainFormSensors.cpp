@@ -21,8 +21,8 @@
 namespace vespera {
 
 // The sampling timers keep running through their handlers: nothing in them lets the event loop run, so
-// they cannot re-enter, and restarting a timer every second costs more than the sample.
-// A hidden window's gauges wait: showing it brings them up to date (showGauges).
+// they cannot re-enter, and restarting a timer every second costs more than the sample. A hidden
+// window's gauges wait: showing it brings them up to date (showGauges).
 void TMainForm::Timer1Timer() {
     const int load = context_.cpuSampling->SampleCpuLoad(state_, settings_);
     if (isVisible())
