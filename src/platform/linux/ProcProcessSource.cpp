@@ -1,5 +1,7 @@
 #include "platform/linux/ProcProcessSource.h"
 
+#include "platform/linux/ProcEntryPath.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -155,14 +157,7 @@ bool ProcProcessSource::newestId(std::uint32_t& id) {
 }
 
 const char* ProcProcessSource::entryPath(std::uint32_t id, const char* entry) {
-    char number[16];
-    const auto stop = std::to_chars(number, number + sizeof number, id).ptr;
-    path_.assign(root_.constData(), static_cast<std::size_t>(root_.size()));
-    path_ += '/';
-    path_.append(number, stop);
-    path_ += '/';
-    path_ += entry;
-    return path_.c_str();
+    return procEntryPath(path_, root_, id, entry);
 }
 
 std::unique_ptr<ProcessSource> createProcessSource() {

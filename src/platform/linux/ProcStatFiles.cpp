@@ -1,8 +1,9 @@
 #include "platform/linux/ProcStatFiles.h"
 
+#include "platform/linux/ProcEntryPath.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -51,13 +52,7 @@ std::optional<std::string_view> ProcStatFiles::read(std::uint32_t id) {
 }
 
 const char* ProcStatFiles::pathOf(std::uint32_t id) {
-    char number[16];
-    const auto stop = std::to_chars(number, number + sizeof number, id).ptr;
-    path_.assign(root_.constData(), static_cast<std::size_t>(root_.size()));
-    path_ += '/';
-    path_.append(number, stop);
-    path_ += "/stat";
-    return path_.c_str();
+    return procEntryPath(path_, root_, id, "stat");
 }
 
 // Opened, read and closed: one reading leaves room in the buffer and has the whole line.
