@@ -25,6 +25,7 @@ void TProcessManager::need(const void* consumer, const QString& programPath, Int
         consumers_.push_back(std::move(entry));
     else
         *it = std::move(entry);
+    markWatched();
     watchStarts();
     if (first)
         SampleProcessTimes();
@@ -32,6 +33,7 @@ void TProcessManager::need(const void* consumer, const QString& programPath, Int
 
 void TProcessManager::release(const void* consumer) {
     std::erase_if(consumers_, [&](const Consumer& entry) { return entry.id == consumer; });
+    markWatched();
     watchStarts();
     if (!consumers_.empty())
         return;
@@ -167,7 +169,18 @@ bool TProcessManager::needsReading(const TCPULOAD& record, Scope scope) const {
 }
 
 bool TProcessManager::watched(const TCPULOAD& record) const {
-    return watchedName(record.matchName);
+    return record.watched;
+}
+
+// The name test runs when a process's name or the consumers change, not at every sample.
+void TProcessManager::markWatched() {
+    for (TCPULOAD& record : records_)
+        record.watched = watchedName(record.matchName);
+}
+
+bool TProcessManager::asksAbout(const QString& name) const {
+    return std::any_of(consumers_.begin(), consumers_.end(),
+                       [&](const Consumer& entry) { return entry.name == name; });
 }
 
 bool TProcessManager::watchedName(const QString& matchName) const {
@@ -196,6 +209,7 @@ void TProcessManager::identify(TCPULOAD& record) {
     record.exeName =
         record.imagePath.isEmpty() ? QString::fromUtf8(stat_.shortName) : fileNamePart(record.imagePath);
     record.matchName = asciiLower(record.exeName);
+    record.watched = watchedName(record.matchName);
 }
 
 void TProcessManager::takeTimes(TCPULOAD& record) {

@@ -77,6 +77,9 @@ public:
     const TCPULOADS& GetLoads() const { return records_; }
     // The last listing succeeded.
     bool listed() const { return listed_; }
+    // A consumer asks about a program of this file name (lower case): the processes whose name contains
+    // it are the ones marked watched.
+    bool asksAbout(const QString& name) const;
 
     // A duration in 100-ns units as whole milliseconds, truncated, modulo 2^32.
     static std::uint32_t CpuTimeMs(std::uint64_t duration);
@@ -98,6 +101,7 @@ private:
     bool needsReading(const TCPULOAD& record, Scope scope) const;
     bool watched(const TCPULOAD& record) const;
     bool watchedName(const QString& matchName) const;
+    void markWatched();
     bool mayRunWatched(std::uint32_t id);
     void start(TCPULOAD& record);
     void identify(TCPULOAD& record);

@@ -25,6 +25,7 @@ struct TCPULOAD {
     std::uint64_t startTime = 0; // tells a reused process id apart
     int timedReadings = 0;       // readings of its times since it was seen or changed program, up to 2
     QString matchName;           // exeName in lower case, for the name test
+    bool watched = false;        // matchName contains a consumer's program name (kept by the manager)
 
     // Its times span a full interval: the two readings belong to the program it runs now.
     bool measured() const { return timedReadings >= 2; }

@@ -112,6 +112,14 @@ TEST(ProcessWatchTest, BusyTestAndShareOverTwoSamples) {
     }
 }
 
+TEST(ProcessWatchTest, AnotherProgramAskedAboutIsMeasuredAtTheNextSample) {
+    Watch watch;
+    watch.sample(QStringLiteral("shares"), 0, 0, QStringLiteral("/usr/bin/clock"));
+    watch.condition.watch(true, QStringLiteral("/opt/Studio/render"));
+    watch.sample(QStringLiteral("shares"), 1, 1, QStringLiteral("/opt/Studio/render"));
+    EXPECT_EQ(GetProcessLoad(watch.manager, QStringLiteral("/opt/Studio/render")), 250);
+}
+
 TEST(ProcessWatchTest, UnreadableProcessListCountsAsBusy) {
     Watch watch;
     watch.sample(QStringLiteral("no-such-folder"), 0, 1, QStringLiteral("/usr/bin/idle"));
