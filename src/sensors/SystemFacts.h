@@ -10,6 +10,8 @@ struct ScreenFacts {
     int width = 0;  // pixels
     int height = 0; // pixels
     int bitsPerPixel = 0;
+
+    bool operator==(const ScreenFacts&) const = default;
 };
 
 // Everything the information panel's system summary is made of.

@@ -12,6 +12,7 @@
 #include "platform/RemoteTarget.h"
 #include "sensors/ScheduleRule.h"
 #include "sensors/SystemClock.h"
+#include "sensors/SystemFacts.h"
 #include "ui/WizardHost.h"
 
 #include <QList>
@@ -67,7 +68,6 @@ class TCommandForm;
 class TCustomTimeForm;
 class SystemFactsCache;
 class SystemInformation;
-struct ScreenFacts;
 
 // What the main window needs from the program around it.
 struct MainFormContext {
@@ -280,6 +280,8 @@ private:
     std::unique_ptr<FormTranslator> translator_;
     std::unique_ptr<LanguageMenu> languageMenu_;
     std::unique_ptr<SystemFactsCache> systemFacts_;
+    int panelRevision_ = -1; // the facts' revision and the screen the panel shows
+    ScreenFacts panelScreen_;
     WatchState state_;
     Settings settings_;
     MonitorLoop loop_;

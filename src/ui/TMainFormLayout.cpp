@@ -190,6 +190,7 @@ void TMainForm::setupRightPanel() {
         ->setPicture(QStringLiteral(":/pictures/panel.svg"));
     SysInfo1lbl = place<QLabel>(GroupBox3, "SysInfo1lbl", 6, 19, 170, 98);
     SysInfo1lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SysInfo1lbl->setAutoFillBackground(true); // white as the panel: a new text repaints the label alone
     QFont small = SysInfo1lbl->font();
     small.setPixelSize(9);
     SysInfo1lbl->setFont(small);

@@ -29,6 +29,8 @@ void TMainForm::UpdateSysInfo() {
     try {
         SystemFacts facts = systemFacts_->facts();
         facts.screen = screenFacts();
+        panelRevision_ = systemFacts_->revision();
+        panelScreen_ = facts.screen;
         const InfoPanelText panel = systemSummary(facts, *translator_);
         if (panel.groupHeight) {
             GroupBox3->resize(GroupBox3->width(), *panel.groupHeight);
@@ -42,9 +44,17 @@ void TMainForm::UpdateSysInfo() {
     }
 }
 
-// A hidden window's panel waits: showing the window builds it afresh.
+// A hidden window's panel waits: showing the window builds it afresh. A shown one is built again when
+// facts were read anew or the window moved to another screen; a language switch rebuilds it at once.
 void TMainForm::refreshSystemInfo() {
-    if (isVisible())
+    if (!isVisible())
+        return;
+    try {
+        systemFacts_->facts();
+    } catch (const std::exception&) {
+        // UpdateSysInfo keeps the panel as it was
+    }
+    if (systemFacts_->revision() != panelRevision_ || screenFacts() != panelScreen_)
         UpdateSysInfo();
 }
 

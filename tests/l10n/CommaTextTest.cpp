@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "l10n/CommaText.h"
+#include "l10n/DisplayText.h"
 
 using namespace vespera;
 
@@ -33,4 +34,13 @@ TEST(CommaTextTest, SplitsTheCommaForm) {
         SCOPED_TRACE(text.toStdString());
         EXPECT_EQ(splitCommaText(text), c.items);
     }
+}
+
+TEST(DisplayTextTest, BreaksLinesAtLineFeedOnly) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"a\r\nb\r\n", "a\nb\n"}, {"a\rb\r", "a\nb\n"}, {"a\r\r\nb", "a\n\nb"},
+        {"a\n\rb", "a\n\nb"},     {"ab", "ab"},         {"", ""},
+    };
+    for (const auto& [text, shown] : cases)
+        EXPECT_EQ(displayText(QString::fromLatin1(text)), QString::fromLatin1(shown)) << text;
 }

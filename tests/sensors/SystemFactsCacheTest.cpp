@@ -24,7 +24,8 @@ struct CountingSource : SystemInformation {
 
 } // namespace
 
-// The processor once, the memory every five seconds, the security products once a minute.
+// The processor once, the memory every five seconds, the security products once a minute; the revision
+// goes up with each call that read something.
 TEST(SystemFactsCache, ReadsEachFactAsOftenAsItChanges) {
     CountingSource source;
     std::chrono::steady_clock::time_point now{};
@@ -33,12 +34,14 @@ TEST(SystemFactsCache, ReadsEachFactAsOftenAsItChanges) {
         std::chrono::milliseconds advance;
         std::uint64_t memoryReads;
         int securityReads;
-    } steps[] = {{0ms, 1, 1}, {4999ms, 1, 1},  {1ms, 2, 1}, {4999ms, 2, 1},
-                 {1ms, 3, 1}, {49999ms, 4, 1}, {1ms, 4, 2}, {60s, 5, 3}};
+        int revision;
+    } steps[] = {{0ms, 1, 1, 1}, {4999ms, 1, 1, 1},  {1ms, 2, 1, 2}, {4999ms, 2, 1, 2},
+                 {1ms, 3, 1, 3}, {49999ms, 4, 1, 4}, {1ms, 4, 2, 5}, {60s, 5, 3, 6}};
     for (const auto& step : steps) {
         now += step.advance;
         EXPECT_EQ(cache.facts().memory.availableBytes, step.memoryReads);
         EXPECT_EQ(cache.facts().processor.logicalCount, 1);
         EXPECT_EQ(source.securityReads, step.securityReads);
+        EXPECT_EQ(cache.revision(), step.revision);
     }
 }
