@@ -21,17 +21,13 @@ bool CachedGauge::drawsPictures() const {
     return devicePixelRatioF() == 1.0 && isVisible();
 }
 
-// Everything a picture depends on besides the background: the bar's state, text and look.
+// Everything a picture depends on besides the background and the look: the bar's state and text. A new
+// palette, font or style drops the pictures (changeEvent).
 QString CachedGauge::pictureKey() const {
     QStyleOptionProgressBar option;
     initStyleOption(&option);
-    return QStringLiteral("%1|%2|%3|%4|%5|%6")
-        .arg(option.text)
-        .arg(option.progress)
-        .arg(option.maximum)
-        .arg(int(option.state))
-        .arg(palette().cacheKey())
-        .arg(font().key());
+    return option.text + u'|' + QString::number(option.progress) + u'|' + QString::number(option.maximum) +
+           u'|' + QString::number(int(option.state));
 }
 
 // The parent's pixels behind the bar, as the window's paint draws them.
@@ -47,7 +43,10 @@ void CachedGauge::takeBackground() {
 }
 
 void CachedGauge::keepPicture() {
-    if (background_.isNull() || pictures_.contains(pictureKey()))
+    if (background_.isNull())
+        return;
+    const QString key = pictureKey();
+    if (pictures_.contains(key))
         return;
     if (pictures_.size() >= MaxPictures)
         pictures_.clear();
@@ -55,7 +54,7 @@ void CachedGauge::keepPicture() {
     drawingPicture_ = true;
     render(&picture, QPoint(), QRegion(), QWidget::RenderFlags());
     drawingPicture_ = false;
-    pictures_.insert(pictureKey(), picture);
+    pictures_.insert(key, picture);
 }
 
 void CachedGauge::paintEvent(QPaintEvent* event) {
