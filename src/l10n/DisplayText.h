@@ -5,20 +5,22 @@
 namespace vespera {
 
 // The tables and the program's texts break lines with CR LF, or a lone CR; Qt breaks them at LF. The
-// status line goes through here every second, hence one pass instead of two replacements.
-inline QString displayText(const QString& text) {
-    if (!text.contains(u'\r'))
+// status line goes through here every second, hence one pass in place instead of two replacements.
+inline QString displayText(QString text) {
+    qsizetype from = text.indexOf(u'\r');
+    if (from < 0)
         return text;
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\r')
-            out += c;
-        else if (i + 1 == text.size() || text.at(i + 1) != u'\n')
-            out += u'\n';
+    const qsizetype size = text.size();
+    QChar* chars = text.data();
+    qsizetype to = from;
+    for (; from < size; ++from) {
+        if (chars[from] != u'\r')
+            chars[to++] = chars[from];
+        else if (from + 1 == size || chars[from + 1] != u'\n')
+            chars[to++] = u'\n';
     }
-    return out;
+    text.truncate(to);
+    return text;
 }
 
 } // namespace vespera
