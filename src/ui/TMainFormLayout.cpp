@@ -208,6 +208,8 @@ void TMainForm::setupStatusLine() {
     StatusLine->setPalette(white);
     QFont bold = StatusLine->font();
     bold.setBold(true);
+    // The line changes every second; Latin text drawn without kerning skips the text shaper.
+    bold.setStyleStrategy(QFont::PreferNoShaping);
     StatusLine->setFont(bold);
 }
 
