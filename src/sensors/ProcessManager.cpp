@@ -3,6 +3,7 @@
 #include "sensors/ProcessNames.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace vespera {
 
@@ -85,32 +86,51 @@ TProcessManager::Scope TProcessManager::followStarts() {
     return Scope::All;
 }
 
-// The new list from findIds, merged with the old one by id (both rise).
+// The list of findIds, merged with the records by id (both rise). A record kept stays where it is, or
+// moves up over the ones that ended; new processes are gathered apart and merged in after.
 void TProcessManager::RefreshProcessList(Scope scope) {
     ++round_;
     const bool probed = findIds(scope);
-    next_.clear();
-    auto old = records_.begin();
-    for (const std::uint32_t id : ids_) {
-        while (old != records_.end() && old->processId < id)
-            ++old;
-        if (old != records_.end() && old->processId == id) {
-            if (keep(*old, scope))
-                next_.push_back(std::move(*old));
+    fresh_.clear();
+    auto id = ids_.begin();
+    std::size_t kept = 0;
+    for (std::size_t at = 0; at < records_.size(); ++at) {
+        TCPULOAD& record = records_[at];
+        for (; id != ids_.end() && *id < record.processId; ++id)
+            addFresh(*id, probed);
+        if (id == ids_.end() || *id != record.processId)
+            continue; // not listed: ended
+        ++id;
+        if (!keep(record, scope))
             continue;
-        }
-        // While the start watch follows, a new process whose program file is none asked about is passed
-        // by until the next listing: turning into one opens that file.
-        if (probed && startsSeen_ && !mayRunWatched(id))
-            continue;
-        TCPULOAD fresh;
-        fresh.processId = id;
-        if (source_.readProcess(id, stat_)) {
-            start(fresh);
-            next_.push_back(std::move(fresh));
-        }
+        if (kept != at)
+            records_[kept] = std::move(record);
+        ++kept;
     }
-    records_.swap(next_);
+    for (; id != ids_.end(); ++id)
+        addFresh(*id, probed);
+    records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(kept), records_.end());
+    if (fresh_.empty())
+        return;
+    const bool after = records_.empty() || records_.back().processId < fresh_.front().processId;
+    const auto middle = static_cast<std::ptrdiff_t>(records_.size());
+    std::move(fresh_.begin(), fresh_.end(), std::back_inserter(records_));
+    if (!after)
+        std::inplace_merge(records_.begin(), records_.begin() + middle, records_.end(),
+                           [](const TCPULOAD& a, const TCPULOAD& b) { return a.processId < b.processId; });
+}
+
+// A process seen for the first time. While the start watch follows, a new one whose program file is none
+// asked about is passed by until the next listing: turning into one opens that file.
+void TProcessManager::addFresh(std::uint32_t id, bool probed) {
+    if (probed && startsSeen_ && !mayRunWatched(id))
+        return;
+    TCPULOAD fresh;
+    fresh.processId = id;
+    if (source_.readProcess(id, stat_)) {
+        start(fresh);
+        fresh_.push_back(std::move(fresh));
+    }
 }
 
 // The ids of this sample: those kept, with the ids after the newest one before (true), or a listing.

@@ -98,6 +98,7 @@ private:
     Scope followStarts();
     void watchStarts();
     bool keep(TCPULOAD& record, Scope scope);
+    void addFresh(std::uint32_t id, bool probed);
     bool needsReading(const TCPULOAD& record, Scope scope) const;
     bool watched(const TCPULOAD& record) const;
     bool watchedName(const QString& matchName) const;
@@ -112,7 +113,7 @@ private:
     ProgramStartWatch* starts_;
     std::vector<Consumer> consumers_;
     TCPULOADS records_;
-    TCPULOADS next_; // retained, so a steady sample allocates nothing
+    TCPULOADS fresh_; // the new processes of a sample; retained, so a steady sample allocates nothing
     std::vector<std::uint32_t> ids_;
     ProcessStat stat_;
     std::uint64_t round_ = 0;

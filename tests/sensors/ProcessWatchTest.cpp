@@ -120,6 +120,12 @@ TEST(ProcessWatchTest, AnotherProgramAskedAboutIsMeasuredAtTheNextSample) {
     EXPECT_EQ(GetProcessLoad(watch.manager, QStringLiteral("/opt/Studio/render")), 250);
 }
 
+TEST(ProcessWatchTest, ANewProcessListedAmongKnownOnesIsMeasuredAtItsSecondReading) {
+    Watch watch;
+    watch.sample(QStringLiteral("shares"), 0, 2, QStringLiteral("/usr/bin/fresh"));
+    EXPECT_EQ(GetProcessLoad(watch.manager, QStringLiteral("/usr/bin/fresh")), 50);
+}
+
 TEST(ProcessWatchTest, UnreadableProcessListCountsAsBusy) {
     Watch watch;
     watch.sample(QStringLiteral("no-such-folder"), 0, 1, QStringLiteral("/usr/bin/idle"));
