@@ -2,6 +2,7 @@
 
 #include "l10n/DisplayText.h"
 #include "l10n/FormTranslator.h"
+#include "l10n/HeldGroupTitle.h"
 #include "l10n/TranslationTable.h"
 
 #include <QAbstractButton>
@@ -35,7 +36,7 @@ void setCaption(QObject& object, const QString& value) {
             value, [&] { return menu->title(); }, [&](const QString& v) { menu->setTitle(v); });
     else if (auto* group = qobject_cast<QGroupBox*>(&object))
         assignIfDifferent(
-            value, [&] { return group->title(); }, [&](const QString& v) { group->setTitle(v); });
+            value, [&] { return groupTitle(*group); }, [&](const QString& v) { setGroupTitle(*group, v); });
     else if (auto* button = qobject_cast<QAbstractButton*>(&object))
         assignIfDifferent(
             value, [&] { return button->text(); }, [&](const QString& v) { button->setText(v); });

@@ -21,6 +21,7 @@ class TranslationTable;
 // the items of a combo box or list, the lines of a text editor, or the texts of the radio buttons of a
 // group. A part that already shows the text is left alone, and replacing a list emits no change
 // signals, so no handler of the window runs. CR LF in a text shows as a line break.
+// A group box that holds its title aside (l10n/HeldGroupTitle.h) takes its caption as the held title.
 class WidgetTranslationTarget : public TranslationTarget {
 public:
     explicit WidgetTranslationTarget(QWidget& window);

@@ -104,8 +104,6 @@ void TMainForm::applyStartupState() {
     tray_->setToolTip(context_.productTitle);
     setWindowTitle(context_.productTitle + QStringLiteral(" V") + context_.versionText);
     firstStart_ = !context_.store->exists();
-    Edit1->setText(QString::number(state_.cpuThreshold));
-    Edit4->setText(QString::number(state_.netThreshold));
     context_.networkMeter->startScale(state_.netThreshold);
     showNetworkScale();
     fillInterfaceList();
@@ -137,6 +135,8 @@ void TMainForm::setVisible(bool visible) {
 
 void TMainForm::fitWindow() {
     setupMenuBar();
+    setupValueEdits();
+    showGroupTitles();
     fitCaptions();
     adjustSize();
     setFixedSize(sizeHint());
@@ -266,12 +266,19 @@ void TMainForm::setupTimers() {
     });
 }
 
-// The countdown window lives as long as the main window, hidden until the tick shows it.
+// "Abbrechen" on the warning a minute ahead disarms as the countdown's Cancel does.
 void TMainForm::setupCountdown() {
-    CountdownOwner& owner = *this;
-    countdown_ = std::make_unique<TCountDownForm>(owner, *context_.keys, *context_.dispatcher);
-    // "Abbrechen" on the warning a minute ahead disarms as the countdown's Cancel does.
-    preWarning_.setCancel([this] { countdown_->AdvGlassButton1Click(); });
+    preWarning_.setCancel([this] { countdownForm().AdvGlassButton1Click(); });
+}
+
+// The countdown window is built when the tick first needs it and lives as long as the main window,
+// hidden until the tick shows it.
+TCountDownForm& TMainForm::countdownForm() {
+    if (!countdown_) {
+        CountdownOwner& owner = *this;
+        countdown_ = std::make_unique<TCountDownForm>(owner, *context_.keys, *context_.dispatcher);
+    }
+    return *countdown_;
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -156,6 +156,9 @@ private:
     void setupGermanHints();
     void fitCaptions();
     void fitCaption(QWidget& widget);
+    void showGroupTitles();
+    void setupValueEdits();
+    void showThresholds();
     void fitWindow();
     void applyStartupHints();
     void setupShutdownGroup();
@@ -167,6 +170,7 @@ private:
     void setupTray();
     void setupTimers();
     void setupCountdown();
+    TCountDownForm& countdownForm();
     void fillPeriodSelector();
     void fillActionSelector(bool hibernateAllowed);
     void showStoredAction();
@@ -322,7 +326,7 @@ private:
     QComboBox* ComboBox3 = nullptr;
     QSlider* Trackbar1 = nullptr;
     QSlider* TrackBar2 = nullptr;
-    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit1 = nullptr; // Edit1 and Edit4 are made at the window's first showing
     QLineEdit* Edit4 = nullptr;
     CachedGauge* Progressbar1_new = nullptr;
     CachedGauge* ProgressBar2_new = nullptr;

@@ -131,13 +131,13 @@ void TMainForm::checkAction() {
 
 void TMainForm::Trackbar1Change() {
     state_.cpuThreshold = Trackbar1->value();
-    Edit1->setText(QString::number(state_.cpuThreshold));
+    showThresholds();
     SaveSettings();
 }
 
 void TMainForm::TrackBar2Change() {
     state_.netThreshold = TrackBar2->value();
-    Edit4->setText(QString::number(state_.netThreshold));
+    showThresholds();
     SaveSettings();
 }
 
@@ -243,16 +243,17 @@ void TMainForm::performAction(const QString& actionName) {
 }
 
 void TMainForm::showCountdown(int remaining) {
-    countdown_->setNumeral(QString::number(remaining));
-    countdown_->showCountdown();
+    countdownForm().setNumeral(QString::number(remaining));
+    countdownForm().showCountdown();
 }
 
 void TMainForm::closeCountdown() {
-    countdown_->closeCountdown();
+    if (countdown_)
+        countdown_->closeCountdown();
 }
 
 void TMainForm::setCountdownText(const QString& text) {
-    countdown_->setNumeral(text);
+    countdownForm().setNumeral(text);
 }
 
 void TMainForm::setStatusLine(const QString& text) {

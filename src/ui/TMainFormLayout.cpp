@@ -3,6 +3,8 @@
 #include "ui/TMainForm.h"
 #include "ui/WidgetPlacement.h"
 
+#include "l10n/HeldGroupTitle.h"
+
 #include "ui/LinkLabel.h"
 #include "ui/MenuItem.h"
 #include "ui/BannerTextLabel.h"
@@ -56,9 +58,10 @@ LinkLabel* link(QWidget* parent, const char* name, int y, const QString& caption
     return l;
 }
 
+// The title shows from the window's first showing on (see showGroupTitles).
 QGroupBox* group(QWidget* parent, const char* name, int x, int y, int w, int h, const QString& caption) {
     auto* g = place<QGroupBox>(parent, name, x, y, w, h);
-    g->setTitle(caption);
+    holdGroupTitle(*g, caption);
     return g;
 }
 
@@ -100,10 +103,32 @@ void TMainForm::fitCaption(QWidget& widget) {
         widget.adjustSize();
 }
 
-// Hints of the controls the translation table leaves alone; the others come from the table's German.
-void TMainForm::setupGermanHints() {
+void TMainForm::showGroupTitles() {
+    for (QGroupBox* box : findChildren<QGroupBox*>())
+        releaseGroupTitle(*box);
+}
+
+// The two value boxes are made at the window's first showing: a line edit lays out its text as soon
+// as it exists. They stand after their sliders in the focus order, as they stand beside them.
+void TMainForm::setupValueEdits() {
+    Edit1 = valueEdit(Trackbar1->parentWidget(), "Edit1", 257, 65);
+    Edit4 = valueEdit(TrackBar2->parentWidget(), "Edit4", 257, 178);
     Edit1->setToolTip(QStringLiteral("Aktuell gesetzte Prozessorauslastung"));
     Edit4->setToolTip(QStringLiteral("Aktuell gesetzter Netzwerktraffic "));
+    setTabOrder(Trackbar1, Edit1);
+    setTabOrder(TrackBar2, Edit4);
+    showThresholds();
+}
+
+void TMainForm::showThresholds() {
+    if (!Edit1)
+        return;
+    Edit1->setText(QString::number(state_.cpuThreshold));
+    Edit4->setText(QString::number(state_.netThreshold));
+}
+
+// Hints of the controls the translation table leaves alone; the others come from the table's German.
+void TMainForm::setupGermanHints() {
     Progressbar1_new->setToolTip(QStringLiteral("Aktuelle Prozessorauslastung"));
     ProgressBar2_new->setToolTip(
         QStringLiteral("Der aktuelle Netzwerkdurchsatz des gewählten Netzwerkinterfaces"));
@@ -156,7 +181,6 @@ void TMainForm::setupProcessorControls(QGroupBox* box) {
     Button4->setText(QStringLiteral("Setzen"));
     Trackbar1 = trackBar(box, "Trackbar1", 10, 64, 0, 100, 5);
     Trackbar1->setValue(10);
-    Edit1 = valueEdit(box, "Edit1", 257, 65);
 }
 
 void TMainForm::setupNetworkControls(QGroupBox* box) {
@@ -169,7 +193,6 @@ void TMainForm::setupNetworkControls(QGroupBox* box) {
     Button3->setText(QStringLiteral("Setzen"));
     TrackBar2 = trackBar(box, "TrackBar2", 10, 176, 1, 100, 5);
     TrackBar2->setValue(1);
-    Edit4 = valueEdit(box, "Edit4", 257, 178);
     label(box, "Label6", 8, 203, QStringLiteral("1 kb/s"));
     label(box, "Label8", 112, 203, QStringLiteral("Skala"));
     Label4 = label(box, "Label4", 208, 203, QStringLiteral("3 kb/s"));
