@@ -118,3 +118,20 @@ TEST(Startup, TimeConditionFiresAtItsScheduledSecond) {
     EXPECT_TRUE(late >= 0 && late < 2000) << late;
     EXPECT_EQ(run.terminate(), 0);
 }
+
+// A start in the notification area loads no font: only a window that shows measures text.
+TEST(Startup, OnlyAShownWindowLoadsFonts) {
+    for (const auto& [minimized, fonts] : {std::pair{"1", false}, std::pair{"0", true}}) {
+        QTemporaryDir home;
+        ProgramRun run(home.path());
+        run.writeSettings(QByteArray("armed=1\r\nfproz=1\r\nproz_taskbar=100\r\nstartminimized=") +
+                          minimized);
+        run.start(Program);
+        // the notification-area icon or the window shows once the window is built
+        ASSERT_FALSE(waitForWindow(run.process().processId()).isEmpty()) << minimized;
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(run.process().processId()));
+        EXPECT_TRUE(maps.open(QIODevice::ReadOnly));
+        EXPECT_EQ(maps.readAll().contains("/fontconfig/"), fonts) << "startminimized=" << minimized;
+        EXPECT_EQ(run.terminate(), 0);
+    }
+}

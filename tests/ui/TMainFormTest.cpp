@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -346,4 +347,19 @@ TEST_F(TMainFormTest, DialogsAreBuiltWhenFirstOpenedInTheActiveLanguage) {
     for (const auto& c : cases)
         useModal<QDialog>(c.open,
                           [&c](QDialog& dialog) { EXPECT_EQ(dialog.windowTitle(), c.title) << c.title; });
+}
+
+// A window never shown has no value boxes yet; showing it after a language switch while hidden, and a
+// switch while shown, put up the titles of the language, and the value boxes show the thresholds.
+TEST_F(TMainFormTest, AHiddenWindowShowsTheActiveLanguageAndTheValuesWhenShown) {
+    writeSettings("proz_taskbar=35\r\nnet_taskbar=7\r\n");
+    open();
+    EXPECT_TRUE(form->findChildren<QLineEdit*>().isEmpty());
+    for (const auto& [item, title] :
+         {std::pair{"Englisch1", "Shutdown if "}, std::pair{"Deutsch1", "Shutdown wenn "}}) {
+        child<QAction>(item)->trigger();
+        form->show();
+        EXPECT_EQ(child<QGroupBox>("GroupBox2")->title(), title);
+    }
+    EXPECT_EQ(child<QLineEdit>("Edit1")->text() + " " + child<QLineEdit>("Edit4")->text(), "35 7");
 }
