@@ -1,8 +1,7 @@
 #include "app/VesperaApplication.h"
 
 #include "app/CrashReportWindow.h"
-
-#include <QIcon>
+#include "ui/ProgramIcon.h"
 
 #include <exception>
 
@@ -12,7 +11,7 @@ VesperaApplication::VesperaApplication(int& argc, char** argv) : QApplication(ar
     setApplicationName(QStringLiteral("Vespera"));
     setOrganizationName(QStringLiteral("ORBELAN"));
     setQuitOnLastWindowClosed(false);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/vespera.svg")));
+    setWindowIcon(programIcon());
 }
 
 bool VesperaApplication::notify(QObject* receiver, QEvent* event) {

@@ -136,6 +136,7 @@ void TMainForm::setVisible(bool visible) {
 void TMainForm::fitWindow() {
     setupMenuBar();
     setupValueEdits();
+    setupButtonPictures();
     showGroupTitles();
     fitCaptions();
     adjustSize();

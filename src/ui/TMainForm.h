@@ -157,6 +157,7 @@ private:
     void fitCaptions();
     void fitCaption(QWidget& widget);
     void showGroupTitles();
+    void setupButtonPictures();
     void setupValueEdits();
     void showThresholds();
     void fitWindow();

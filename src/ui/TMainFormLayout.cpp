@@ -103,6 +103,18 @@ void TMainForm::fitCaption(QWidget& widget) {
         widget.adjustSize();
 }
 
+// The buttons' pictures come with the window's first showing: a picture from an SVG file loads the SVG
+// renderer, which a run in the notification area never needs.
+void TMainForm::setupButtonPictures() {
+    const auto picture = [this](const char* button, const char* file) {
+        auto* target = findChild<QPushButton*>(QLatin1String(button));
+        target->setIcon(QIcon(QStringLiteral(":/pictures/") + QLatin1String(file)));
+        target->setIconSize(QSize(24, 24));
+    };
+    picture("SchedulerButton", "clock.svg");
+    picture("ProcessBitBtn", "program.svg");
+}
+
 void TMainForm::showGroupTitles() {
     for (QGroupBox* box : findChildren<QGroupBox*>())
         releaseGroupTitle(*box);
@@ -161,14 +173,10 @@ void TMainForm::setupConditionGroup() {
     TimeCheckBox = checkBox(box, "TimeCheckBox", 8, 227, QStringLiteral("Zeitpunkt erreicht:"), true);
     auto* scheduler = place<QPushButton>(box, "SchedulerButton", 8, 245, 289, 33);
     scheduler->setText(QStringLiteral("Zeitpunkt(e) einrichten"));
-    scheduler->setIcon(QIcon(QStringLiteral(":/pictures/clock.svg")));
-    scheduler->setIconSize(QSize(24, 24));
     connect(scheduler, &QPushButton::clicked, this, &TMainForm::SchedulerButtonClick);
     ProcCheckBox = checkBox(box, "ProcCheckBox", 8, 286, QStringLiteral("Prozess beendet:"), true);
     ProcessBitBtn = place<QPushButton>(box, "ProcessBitBtn", 8, 304, 288, 33);
     ProcessBitBtn->setText(QStringLiteral("Programm / Prozess wählen"));
-    ProcessBitBtn->setIcon(QIcon(QStringLiteral(":/pictures/program.svg")));
-    ProcessBitBtn->setIconSize(QSize(24, 24));
     KMCheckBox =
         checkBox(box, "KMCheckBox", 8, 344, QStringLiteral("keine Maus- / Tastaturaktivität:"), true);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "ui/ProgramIcon.h"
+
 #include <QIcon>
 #include <QImage>
 #include <QSvgRenderer>
@@ -7,7 +9,7 @@
 namespace {
 
 QImage iconImage(int size) {
-    return QIcon(":/pictures/vespera.svg").pixmap(size, size).toImage();
+    return vespera::programIcon().pixmap(size, size).toImage();
 }
 
 } // namespace
