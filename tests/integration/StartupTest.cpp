@@ -119,8 +119,9 @@ TEST(Startup, TimeConditionFiresAtItsScheduledSecond) {
     EXPECT_EQ(run.terminate(), 0);
 }
 
-// A start in the notification area loads no font: only a window that shows measures text.
-TEST(Startup, OnlyAShownWindowLoadsFonts) {
+// A start in the notification area loads no font and no SVG renderer: only a window that shows measures
+// text and draws its pictures.
+TEST(Startup, OnlyAShownWindowLoadsFontsAndPictureRenderers) {
     for (const auto& [minimized, fonts] : {std::pair{"1", false}, std::pair{"0", true}}) {
         QTemporaryDir home;
         ProgramRun run(home.path());
@@ -131,7 +132,9 @@ TEST(Startup, OnlyAShownWindowLoadsFonts) {
         ASSERT_FALSE(waitForWindow(run.process().processId()).isEmpty()) << minimized;
         QFile maps(QStringLiteral("/proc/%1/maps").arg(run.process().processId()));
         EXPECT_TRUE(maps.open(QIODevice::ReadOnly));
-        EXPECT_EQ(maps.readAll().contains("/fontconfig/"), fonts) << "startminimized=" << minimized;
+        const QByteArray mapped = maps.readAll();
+        EXPECT_EQ(mapped.contains("/fontconfig/"), fonts) << "startminimized=" << minimized;
+        EXPECT_EQ(mapped.contains("libQt6Svg"), fonts) << "startminimized=" << minimized;
         EXPECT_EQ(run.terminate(), 0);
     }
 }
