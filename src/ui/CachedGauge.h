@@ -32,7 +32,7 @@ private:
     void takeBackground();
     void keepPicture();
 
-    static constexpr int MaxPictures = 32; // about half a megabyte
+    static constexpr int MaxPictures = 12; // about 200 kB; a quiet machine shows a few values only
     QHash<QString, QImage> pictures_;
     QImage background_;
     bool drawingPicture_ = false;
