@@ -2,8 +2,6 @@
 
 #include "sensors/LocalClock.h"
 
-#include <QTimeZone>
-
 namespace vespera {
 
 namespace {
@@ -22,20 +20,25 @@ bool dayMatches(const Settings& s, QDate day) {
     return weekdayChosen(s, day.dayOfWeek());
 }
 
-// A moment (ms since the epoch) on the clock of `now`'s time zone.
-QDateTime onClock(qint64 at, const QDateTime& now) {
+} // namespace
+
+ScheduleRule::ScheduleRule(const LocalClock& clock) : clock_(clock) {}
+
+// Milliseconds to add to a moment to read the clock of `now`'s time zone (or `now`'s offset) at it.
+qint64 ScheduleRule::offsetMsAt(qint64 at, const QDateTime& now) const {
     if (now.timeSpec() == Qt::TimeZone)
-        return QDateTime::fromMSecsSinceEpoch(at, now.timeZone());
-    return QDateTime::fromMSecsSinceEpoch(at, now.timeSpec(), now.offsetFromUtc());
+        return offsets_.offsetMsAt(at, now.timeZone());
+    return QDateTime::fromMSecsSinceEpoch(at, now.timeSpec(), now.offsetFromUtc()).offsetFromUtc() * SecondMs;
 }
 
-qint64 offsetMsAt(qint64 at, const QDateTime& now) {
-    return onClock(at, now).offsetFromUtc() * SecondMs;
+// The day the clock of `now` shows at a moment.
+QDate ScheduleRule::dayAt(qint64 at, const QDateTime& now) const {
+    return QDateTime::fromMSecsSinceEpoch(at + offsetMsAt(at, now), Qt::UTC).date();
 }
 
 // The first moment at which the clock shows `time` on `day`: the earlier one when the clock is set back
 // over it, the jump itself when the clock jumps over it.
-qint64 firstShown(QDate day, QTime time, const QDateTime& now) {
+qint64 ScheduleRule::firstShown(QDate day, QTime time, const QDateTime& now) const {
     const qint64 wall = QDateTime(day, time, Qt::UTC).toMSecsSinceEpoch();
     const qint64 before = offsetMsAt(wall - DayMs, now);
     const qint64 after = offsetMsAt(wall + DayMs, now);
@@ -55,10 +58,6 @@ qint64 firstShown(QDate day, QTime time, const QDateTime& now) {
     }
     return high;
 }
-
-} // namespace
-
-ScheduleRule::ScheduleRule(const LocalClock& clock) : clock_(clock) {}
 
 void ScheduleRule::restart() {
     previousTick_.reset();
@@ -83,7 +82,7 @@ bool ScheduleRule::ScheduleMatches(const Settings& schedule) {
     const QTime time(schedule.Stunde, schedule.Minute, schedule.Sekunde);
     if (!time.isValid())
         return false;
-    for (QDate day = onClock(from, now).date(); day <= now.date(); day = day.addDays(1)) {
+    for (QDate day = dayAt(from, now); day <= now.date(); day = day.addDays(1)) {
         if (!dayMatches(schedule, day))
             continue;
         const qint64 moment = firstShown(day, time, now);
@@ -119,7 +118,8 @@ std::optional<ScheduleRule::Moment> ScheduleRule::nextScheduled(const Settings& 
     const QTime time(schedule.Stunde, schedule.Minute, schedule.Sekunde);
     if (!time.isValid())
         return std::nullopt;
-    for (QDate day = now.date(); day <= onClock(at + horizonMs, now).date(); day = day.addDays(1)) {
+    const QDate last = dayAt(at + horizonMs, now);
+    for (QDate day = now.date(); day <= last; day = day.addDays(1)) {
         const qint64 moment = dayMatches(schedule, day) ? firstShown(day, time, now) : at;
         if (moment > at && moment <= at + horizonMs && fired_ != std::pair{day, time})
             return Moment{{day, time}, moment};
@@ -128,7 +128,7 @@ std::optional<ScheduleRule::Moment> ScheduleRule::nextScheduled(const Settings& 
 }
 
 std::optional<qint64> ScheduleRule::msToNext(const Settings& schedule, qint64 horizonMs) const {
-    const qint64 at = clock_.now().toMSecsSinceEpoch();
+    const qint64 at = clock_.msSinceEpoch();
     if (postponed(schedule) && deferred_->at <= at + horizonMs)
         return deferred_->at - at;
     if (const std::optional<Moment> next = nextScheduled(schedule, horizonMs))
@@ -137,7 +137,7 @@ std::optional<qint64> ScheduleRule::msToNext(const Settings& schedule, qint64 ho
 }
 
 bool ScheduleRule::postpone(const Settings& schedule, qint64 horizonMs, qint64 delayMs) {
-    const qint64 at = clock_.now().toMSecsSinceEpoch();
+    const qint64 at = clock_.msSinceEpoch();
     if (postponed(schedule) && deferred_->at <= at + horizonMs) {
         deferred_->at += delayMs;
         return true;
@@ -151,7 +151,7 @@ bool ScheduleRule::postpone(const Settings& schedule, qint64 horizonMs, qint64 d
 }
 
 bool ScheduleRule::postponed(const Settings& schedule) const {
-    return deferred_ && deferred_->at > clock_.now().toMSecsSinceEpoch() && deferredStillScheduled(schedule);
+    return deferred_ && deferred_->at > clock_.msSinceEpoch() && deferredStillScheduled(schedule);
 }
 
 } // namespace vespera

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "sensors/ZoneOffsets.h"
 #include "settings/Settings.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QTime>
 
 #include <array>
@@ -57,6 +59,9 @@ private:
         qint64 at = 0; // ms since the epoch
     };
 
+    qint64 offsetMsAt(qint64 at, const QDateTime& now) const;
+    QDate dayAt(qint64 at, const QDateTime& now) const;
+    qint64 firstShown(QDate day, QTime time, const QDateTime& now) const;
     qint64 windowStart(qint64 now) const;
     std::optional<Moment> nextScheduled(const Settings& schedule, qint64 horizonMs) const;
     bool deferredStillScheduled(const Settings& schedule) const;
@@ -66,6 +71,7 @@ private:
     std::optional<qint64> previousTick_;           // ms since the epoch
     std::optional<std::pair<QDate, QTime>> fired_; // the scheduled day and time that fired last
     std::optional<Moment> deferred_;               // a postponed day and time, at its new moment
+    mutable ZoneOffsets offsets_;
 };
 
 } // namespace vespera

@@ -16,4 +16,8 @@ QDateTime SystemClock::now() const {
     return QDateTime::currentDateTimeUtc().toTimeZone(zone_);
 }
 
+qint64 SystemClock::msSinceEpoch() const {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
 } // namespace vespera

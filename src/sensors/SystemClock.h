@@ -13,6 +13,7 @@ namespace vespera {
 class SystemClock : public LocalClock {
 public:
     QDateTime now() const override;
+    qint64 msSinceEpoch() const override;
 
 private:
     mutable QTimeZone zone_;

@@ -10,6 +10,7 @@
 #include "sensors/IdleTimeInput.h"
 #include "sensors/Watch.h"
 #include "platform/RemoteTarget.h"
+#include "sensors/ScheduleDescriptionCache.h"
 #include "sensors/ScheduleRule.h"
 #include "sensors/SystemClock.h"
 #include "sensors/SystemFacts.h"
@@ -301,6 +302,7 @@ private:
     // The secondary windows are built when first opened and kept afterwards.
     TSchedForm* schedForm_ = nullptr;
     std::unique_ptr<FormTranslator> scheduleTexts_; // the schedule dialog's words in the status line
+    ScheduleDescriptionCache scheduleLine_;
     bool loading_ = false;
     bool fitted_ = false; // shown at least once
     QList<QMenu*> mainMenus_;

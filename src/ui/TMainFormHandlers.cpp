@@ -10,7 +10,6 @@
 #include "platform/SleepInhibitor.h"
 #include "dialogs/fCountdown.h"
 #include "update/TOnlineUpdate.h"
-#include "sensors/ScheduleDescription.h"
 #include "sensors/fTimeSchedule.h"
 
 #include <QApplication>
@@ -210,7 +209,7 @@ bool TMainForm::scheduleMatches() {
 }
 
 QString TMainForm::scheduleDescription(const QString& actionShortText) {
-    return ScheduleDescription(settings_, *scheduleTexts_, actionShortText);
+    return scheduleLine_.text(settings_, *scheduleTexts_, scheduleTexts_->activeLanguage(), actionShortText);
 }
 
 void TMainForm::disarm() {

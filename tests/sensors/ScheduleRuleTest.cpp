@@ -5,6 +5,7 @@
 #include "l10n/TranslationResources.h"
 #include "sensors/LocalClock.h"
 #include "sensors/ScheduleDescription.h"
+#include "sensors/ScheduleDescriptionCache.h"
 #include "sensors/ScheduleRule.h"
 
 #include <QTimeZone>
@@ -21,11 +22,13 @@ struct SetClock : LocalClock {
 };
 
 // days: Monday to Sunday, '1' for a chosen day.
-Settings schedule(const char* kind, int hour, int minute, const char* days = "1111111", int dayOfMonth = 1) {
+Settings schedule(const char* kind, int hour, int minute, const char* days = "1111111", int dayOfMonth = 1,
+                  int second = 0) {
     Settings s;
     s.submethod = kind;
     s.Stunde = hour;
     s.Minute = minute;
+    s.Sekunde = second;
     s.DayofMonth = dayOfMonth;
     for (int i = 0; i < 7 && days[i]; ++i)
         s.*Weekdays[i] = days[i] == '1';
@@ -33,10 +36,10 @@ Settings schedule(const char* kind, int hour, int minute, const char* days = "11
 }
 
 // "03-29 07:05:00.500" is in 2027.
-QDateTime at(const QString& text) {
+QDateTime at(const QString& text, const QTimeZone& zone = Berlin) {
     const QDateTime wall =
         QDateTime::fromString(text.size() < 20 ? "2027-" + text : text, "yyyy-MM-dd HH:mm:ss.zzz");
-    return QDateTime(wall.date(), wall.time(), Berlin);
+    return QDateTime(wall.date(), wall.time(), zone);
 }
 
 // The answers to ticks at the given moments ("restart" starts the watch anew), '1' for a firing.
@@ -81,6 +84,8 @@ TEST(ScheduleRuleTest, FiresOnceWhenTheScheduledSecondIsReachedOrJustSlippedPast
          "03-29 07:05:00.200,03-29 07:04:58.000,03-29 07:04:59.500,03-29 07:05:00.500", "1000"},
         {"over midnight into a Monday", schedule("sub1", 0, 0, "1000000"),
          "03-28 23:59:59.600,03-29 00:00:01.100", "01"},
+        {"Sunday's last second, slipped into Monday", schedule("sub1", 23, 59, "0000001", 1, 59),
+         "03-28 23:59:58.900,03-29 00:00:00.400", "01"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(answers(c.schedule, c.ticks), QString(c.fired)) << c.name;
@@ -125,5 +130,58 @@ TEST(ScheduleRuleTest, DescriptionNamesTheDaysAndTheTime) {
     for (const auto& c : cases) {
         texts.selectLanguage(c.language);
         EXPECT_EQ(ScheduleDescription(c.schedule, texts, "aus!"), QString::fromUtf16(c.text));
+    }
+}
+
+// The rule is asked in one zone, then at the same moment in another.
+TEST(ScheduleRuleTest, TimeToTheNextSecondAfterMidnightAndAfterAZoneChange) {
+    const QTimeZone newYork("America/New_York");
+    const struct {
+        const char* name;
+        QTimeZone askedBefore, zone;
+        const char* moment; // on the clock of `zone`
+        Settings schedule;
+        std::optional<qint64> ms;
+    } cases[] = {
+        {"Monday 00:00:00 from Sunday", Berlin, Berlin, "03-28 23:59:30.000",
+         schedule("sub1", 0, 0, "1000000"), 30000},
+        {"zone changed", Berlin, newYork, "06-15 03:59:30.000", schedule("sub1", 4, 0), 30000},
+    };
+    for (const auto& c : cases) {
+        SetClock clock;
+        ScheduleRule rule(clock);
+        clock.at = at(c.moment, c.zone).toTimeZone(c.askedBefore);
+        rule.msToNext(c.schedule, 24 * 3600 * 1000);
+        clock.at = at(c.moment, c.zone);
+        EXPECT_EQ(rule.msToNext(c.schedule, 60 * 1000), c.ms) << c.name;
+    }
+}
+
+// Each thing the line is made of, changed after the line was built once.
+TEST(ScheduleRuleTest, CachedDescriptionFollowsEveryChange) {
+    const struct {
+        const char* name;
+        void (*change)(Settings&, int& language, QString& action);
+    } cases[] = {
+        {"hour", [](Settings& s, int&, QString&) { s.Stunde = 8; }},
+        {"minute", [](Settings& s, int&, QString&) { s.Minute = 9; }},
+        {"second", [](Settings& s, int&, QString&) { s.Sekunde = 7; }},
+        {"kind", [](Settings& s, int&, QString&) { s.submethod = "sub2"; }},
+        {"day of the month", [](Settings& s, int&, QString&) { s.submethod = "sub2", s.DayofMonth = 3; }},
+        {"a weekday", [](Settings& s, int&, QString&) { s.Sonntag = true; }},
+        {"language", [](Settings&, int& language, QString&) { language = 2; }},
+        {"action", [](Settings&, int&, QString& action) { action = "Reboot"; }},
+    };
+    FormTranslator texts(shippedTranslationTable("TSchedForm"), "TSchedForm", twoLanguageNames());
+    for (const auto& c : cases) {
+        Settings s = schedule("sub1", 7, 5, "1000100", 15);
+        int language = 1;
+        QString action = "aus!";
+        ScheduleDescriptionCache cache;
+        texts.selectLanguage(language);
+        cache.text(s, texts, language, action);
+        c.change(s, language, action);
+        texts.selectLanguage(language);
+        EXPECT_EQ(cache.text(s, texts, language, action), ScheduleDescription(s, texts, action)) << c.name;
     }
 }
