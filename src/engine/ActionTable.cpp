@@ -82,10 +82,10 @@ ActionKind actionKindForName(const QString& name) {
 }
 
 QString actionShortKey(ActionKind kind) {
-    return QStringLiteral("IDS_%1").arg(textNumber(kind));
+    return QStringLiteral("IDS_") + QString::number(textNumber(kind));
 }
 QString actionLongKey(ActionKind kind) {
-    return QStringLiteral("IDS_%1").arg(textNumber(kind) + 1);
+    return QStringLiteral("IDS_") + QString::number(textNumber(kind) + 1);
 }
 
 } // namespace vespera
