@@ -24,21 +24,32 @@ bool dayMatches(const Settings& s, QDate day) {
 
 ScheduleRule::ScheduleRule(const LocalClock& clock) : clock_(clock) {}
 
-// Milliseconds to add to a moment to read the clock of `now`'s time zone (or `now`'s offset) at it.
-qint64 ScheduleRule::offsetMsAt(qint64 at, const QDateTime& now) const {
-    if (now.timeSpec() == Qt::TimeZone)
-        return offsets_.offsetMsAt(at, now.timeZone());
-    return QDateTime::fromMSecsSinceEpoch(at, now.timeSpec(), now.offsetFromUtc()).offsetFromUtc() * SecondMs;
+// A clock that names its time zone is read as a moment in it; any other gives its own reading.
+ScheduleRule::Reading ScheduleRule::read() const {
+    QTimeZone zone = clock_.timeZone();
+    if (zone.isValid())
+        return {clock_.msSinceEpoch(), std::move(zone), {}};
+    QDateTime now = clock_.now();
+    return {now.toMSecsSinceEpoch(), {}, std::move(now)};
+}
+
+// Milliseconds to add to a moment to read the clock of `now` at it.
+qint64 ScheduleRule::offsetMsAt(qint64 at, const Reading& now) const {
+    if (now.zone.isValid())
+        return offsets_.offsetMsAt(at, now.zone);
+    return QDateTime::fromMSecsSinceEpoch(at, now.reading.timeSpec(), now.reading.offsetFromUtc())
+               .offsetFromUtc() *
+           SecondMs;
 }
 
 // The day the clock of `now` shows at a moment.
-QDate ScheduleRule::dayAt(qint64 at, const QDateTime& now) const {
+QDate ScheduleRule::dayAt(qint64 at, const Reading& now) const {
     return QDateTime::fromMSecsSinceEpoch(at + offsetMsAt(at, now), Qt::UTC).date();
 }
 
 // The first moment at which the clock shows `time` on `day`: the earlier one when the clock is set back
 // over it, the jump itself when the clock jumps over it.
-qint64 ScheduleRule::firstShown(QDate day, QTime time, const QDateTime& now) const {
+qint64 ScheduleRule::firstShown(QDate day, QTime time, const Reading& now) const {
     const qint64 wall = QDateTime(day, time, Qt::UTC).toMSecsSinceEpoch();
     const qint64 before = offsetMsAt(wall - DayMs, now);
     const qint64 after = offsetMsAt(wall + DayMs, now);
@@ -73,8 +84,8 @@ qint64 ScheduleRule::windowStart(qint64 now) const {
 }
 
 bool ScheduleRule::ScheduleMatches(const Settings& schedule) {
-    const QDateTime now = clock_.now();
-    const qint64 at = now.toMSecsSinceEpoch();
+    const Reading now = read();
+    const qint64 at = now.at;
     const qint64 from = windowStart(at);
     previousTick_ = at;
     if (deferredDue(schedule, from, at))
@@ -82,7 +93,8 @@ bool ScheduleRule::ScheduleMatches(const Settings& schedule) {
     const QTime time(schedule.Stunde, schedule.Minute, schedule.Sekunde);
     if (!time.isValid())
         return false;
-    for (QDate day = dayAt(from, now); day <= now.date(); day = day.addDays(1)) {
+    const QDate today = dayAt(at, now);
+    for (QDate day = dayAt(from, now); day <= today; day = day.addDays(1)) {
         if (!dayMatches(schedule, day))
             continue;
         const qint64 moment = firstShown(day, time, now);
@@ -113,13 +125,13 @@ bool ScheduleRule::deferredStillScheduled(const Settings& schedule) const {
 // The next scheduled second after now that has neither fired nor been postponed.
 std::optional<ScheduleRule::Moment> ScheduleRule::nextScheduled(const Settings& schedule,
                                                                 qint64 horizonMs) const {
-    const QDateTime now = clock_.now();
-    const qint64 at = now.toMSecsSinceEpoch();
+    const Reading now = read();
+    const qint64 at = now.at;
     const QTime time(schedule.Stunde, schedule.Minute, schedule.Sekunde);
     if (!time.isValid())
         return std::nullopt;
     const QDate last = dayAt(at + horizonMs, now);
-    for (QDate day = now.date(); day <= last; day = day.addDays(1)) {
+    for (QDate day = dayAt(at, now); day <= last; day = day.addDays(1)) {
         const qint64 moment = dayMatches(schedule, day) ? firstShown(day, time, now) : at;
         if (moment > at && moment <= at + horizonMs && fired_ != std::pair{day, time})
             return Moment{{day, time}, moment};

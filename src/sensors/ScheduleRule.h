@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
+#include <QTimeZone>
 
 #include <array>
 #include <optional>
@@ -59,9 +60,18 @@ private:
         qint64 at = 0; // ms since the epoch
     };
 
-    qint64 offsetMsAt(qint64 at, const QDateTime& now) const;
-    QDate dayAt(qint64 at, const QDateTime& now) const;
-    qint64 firstShown(QDate day, QTime time, const QDateTime& now) const;
+    // The clock at one moment, with what tells its offset at others: its time zone when it names one,
+    // else its own reading.
+    struct Reading {
+        qint64 at = 0; // ms since the epoch
+        QTimeZone zone;
+        QDateTime reading;
+    };
+
+    Reading read() const;
+    qint64 offsetMsAt(qint64 at, const Reading& now) const;
+    QDate dayAt(qint64 at, const Reading& now) const;
+    qint64 firstShown(QDate day, QTime time, const Reading& now) const;
     qint64 windowStart(qint64 now) const;
     std::optional<Moment> nextScheduled(const Settings& schedule, qint64 horizonMs) const;
     bool deferredStillScheduled(const Settings& schedule) const;

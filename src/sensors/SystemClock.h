@@ -14,6 +14,7 @@ class SystemClock : public LocalClock {
 public:
     QDateTime now() const override;
     qint64 msSinceEpoch() const override;
+    QTimeZone timeZone() const override;
 
 private:
     mutable QTimeZone zone_;

@@ -6,7 +6,6 @@ namespace vespera {
 
 // The offset from UTC of a time zone's clock at a moment. The zone's rules are read once for the span
 // between two of its transitions; a later moment in that span, in the same zone, takes the offset found.
-// A zone that tells no transitions is read at every moment.
 class ZoneOffsets {
 public:
     // Milliseconds to add to `at` (ms since the epoch) to read `zone`'s clock.
