@@ -132,7 +132,8 @@ QString MonitorLoop::resetDescription(StateCondition condition) const {
 void MonitorLoop::buildLastResetLine() {
     if (lastResetTick_ < 0)
         return;
-    state_.lastResetLine = text("IDS_990").arg(lastResetWhat_).arg(ticks_ - lastResetTick_);
+    // One pass: a reason that holds "%2" (a program's name may) keeps it.
+    state_.lastResetLine = text("IDS_990").arg(lastResetWhat_, QString::number(ticks_ - lastResetTick_));
 }
 
 bool MonitorLoop::stateFires(StateCondition condition, Dispatch dispatch) {

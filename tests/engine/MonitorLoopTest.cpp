@@ -273,6 +273,9 @@ TEST_F(MonitorLoopTest, TheLastResetLineNamesTheConditionItsValueAndItsAge) {
     sensors.unmeasured = {{StateCondition::Network, "kann nicht messen"}};
     loop.tick();
     EXPECT_EQ(state.lastResetLine, "Zuletzt zurückgesetzt: kann nicht messen, vor 0 s");
+    sensors.unmeasured = {{StateCondition::Network, "a%2b"}};
+    loop.tick();
+    EXPECT_EQ(state.lastResetLine, "Zuletzt zurückgesetzt: a%2b, vor 0 s");
 }
 
 TEST_F(MonitorLoopTest, AnAbortWhileTheCommandRunsPerformsNothing) {
