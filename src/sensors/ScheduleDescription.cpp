@@ -10,28 +10,23 @@ namespace vespera {
 
 namespace {
 
-// Two digits with a leading zero; a value out of 0..99 keeps its own digits.
-void appendTwoDigits(QString& out, int value) {
-    if (value < 0 || value > 99) {
-        out += QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
-        return;
-    }
-    out += QChar(u'0' + value / 10);
-    out += QChar(u'0' + value % 10);
+QString twoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+QString text(const TextSource& texts, int key) {
+    return texts.lookupText(QStringLiteral("IDS_%1").arg(key));
 }
 
 // "täglich", or the abbreviations of the chosen days from Monday on, without the last ", ".
 QString weekdays(const Settings& s, const TextSource& texts) {
     const auto count = std::count_if(Weekdays.begin(), Weekdays.end(), [&](auto day) { return s.*day; });
     if (count == 0 || count == std::ssize(Weekdays))
-        return texts.lookupText(QStringLiteral("IDS_140"));
-    const QString keys[] = {QStringLiteral("IDS_141"), QStringLiteral("IDS_142"), QStringLiteral("IDS_143"),
-                            QStringLiteral("IDS_144"), QStringLiteral("IDS_145"), QStringLiteral("IDS_146"),
-                            QStringLiteral("IDS_147")};
+        return text(texts, 140);
     QString days;
     for (int i = 0; i < std::ssize(Weekdays); ++i)
         if (s.*Weekdays[i])
-            days += texts.lookupText(keys[i]);
+            days += text(texts, 141 + i);
     days.chop(2);
     return days;
 }
@@ -40,22 +35,11 @@ QString weekdays(const Settings& s, const TextSource& texts) {
 
 QString ScheduleDescription(const Settings& schedule, const TextSource& texts,
                             const QString& actionShortText) {
-    QString line;
+    const QString time = twoDigits(schedule.Stunde) + u':' + twoDigits(schedule.Minute) + u':' +
+                         twoDigits(schedule.Sekunde) + u' ' + actionShortText;
     if (schedule.submethod != QLatin1String("sub1"))
-        line = texts.lookupText(QStringLiteral("IDS_149")) + QString::number(schedule.DayofMonth) +
-               texts.lookupText(QStringLiteral("IDS_150"));
-    else
-        line = texts.lookupText(QStringLiteral("IDS_139")) + weekdays(schedule, texts) +
-               texts.lookupText(QStringLiteral("IDS_148"));
-    line.reserve(line.size() + 9 + actionShortText.size());
-    appendTwoDigits(line, schedule.Stunde);
-    line += u':';
-    appendTwoDigits(line, schedule.Minute);
-    line += u':';
-    appendTwoDigits(line, schedule.Sekunde);
-    line += u' ';
-    line += actionShortText;
-    return line;
+        return text(texts, 149) + QString::number(schedule.DayofMonth) + text(texts, 150) + time;
+    return text(texts, 139) + weekdays(schedule, texts) + text(texts, 148) + time;
 }
 
 } // namespace vespera

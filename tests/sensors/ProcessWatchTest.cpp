@@ -112,18 +112,21 @@ TEST(ProcessWatchTest, BusyTestAndShareOverTwoSamples) {
     }
 }
 
-TEST(ProcessWatchTest, AnotherProgramAskedAboutIsMeasuredAtTheNextSample) {
-    Watch watch;
-    watch.sample(QStringLiteral("shares"), 0, 0, QStringLiteral("/usr/bin/clock"));
-    watch.condition.watch(true, QStringLiteral("/opt/Studio/render"));
-    watch.sample(QStringLiteral("shares"), 1, 1, QStringLiteral("/opt/Studio/render"));
-    EXPECT_EQ(GetProcessLoad(watch.manager, QStringLiteral("/opt/Studio/render")), 250);
-}
-
-TEST(ProcessWatchTest, ANewProcessListedAmongKnownOnesIsMeasuredAtItsSecondReading) {
-    Watch watch;
-    watch.sample(QStringLiteral("shares"), 0, 2, QStringLiteral("/usr/bin/fresh"));
-    EXPECT_EQ(GetProcessLoad(watch.manager, QStringLiteral("/usr/bin/fresh")), 50);
+// A program is measured from its second reading on: one asked about after the first sample, and a new
+// process listed between known ones.
+TEST(ProcessWatchTest, AProgramIsMeasuredFromItsSecondReading) {
+    const struct {
+        const char *first, *path;
+        int last, share;
+    } cases[] = {{"/usr/bin/clock", "/opt/Studio/render", 1, 250},
+                 {"/usr/bin/fresh", "/usr/bin/fresh", 2, 50}};
+    for (const auto& c : cases) {
+        Watch watch;
+        watch.sample(QStringLiteral("shares"), 0, 0, c.first);
+        watch.condition.watch(true, c.path);
+        watch.sample(QStringLiteral("shares"), 1, c.last, c.path);
+        EXPECT_EQ(GetProcessLoad(watch.manager, c.path), c.share) << c.path;
+    }
 }
 
 TEST(ProcessWatchTest, UnreadableProcessListCountsAsBusy) {
