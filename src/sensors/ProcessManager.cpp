@@ -90,17 +90,20 @@ TProcessManager::Scope TProcessManager::followStarts() {
 // moves up over the ones that ended; new processes are gathered apart and merged in after.
 void TProcessManager::RefreshProcessList(Scope scope) {
     ++round_;
-    const bool probed = findIds(scope);
+    const Ids found = findIds(scope);
+    const bool probed = found == Ids::Probed;
     fresh_.clear();
     auto id = ids_.begin();
     std::size_t kept = 0;
     for (std::size_t at = 0; at < records_.size(); ++at) {
         TCPULOAD& record = records_[at];
-        for (; id != ids_.end() && *id < record.processId; ++id)
-            addFresh(*id, probed);
-        if (id == ids_.end() || *id != record.processId)
-            continue; // not listed: ended
-        ++id;
+        if (found != Ids::Unchanged) {
+            for (; id != ids_.end() && *id < record.processId; ++id)
+                addFresh(*id, probed);
+            if (id == ids_.end() || *id != record.processId)
+                continue; // not listed: ended
+            ++id;
+        }
         if (!keep(record, scope))
             continue;
         if (kept != at)
@@ -133,8 +136,9 @@ void TProcessManager::addFresh(std::uint32_t id, bool probed) {
     }
 }
 
-// The ids of this sample: those kept, with the ids after the newest one before (true), or a listing.
-bool TProcessManager::findIds(Scope scope) {
+// The ids of this sample: a listing, or those kept with the ids after the newest one before, which
+// are none while the newest id stayed the same.
+TProcessManager::Ids TProcessManager::findIds(Scope scope) {
     std::uint32_t newest = 0;
     const bool known = source_.newestId(newest);
     const std::uint32_t before = newestId_;
@@ -146,9 +150,11 @@ bool TProcessManager::findIds(Scope scope) {
     if (scope == Scope::All || due || !comparable || newest - before > ProbeLimit) {
         samplesSinceListing_ = 0;
         listed_ = source_.listProcessIds(ids_);
-        return false;
+        return Ids::Listed;
     }
     ids_.clear();
+    if (newest == before)
+        return Ids::Unchanged;
     for (const TCPULOAD& record : records_)
         ids_.push_back(record.processId);
     const auto kept = static_cast<std::ptrdiff_t>(ids_.size());
@@ -156,7 +162,7 @@ bool TProcessManager::findIds(Scope scope) {
         ids_.push_back(++id);
     std::inplace_merge(ids_.begin(), ids_.begin() + kept, ids_.end());
     ids_.erase(std::unique(ids_.begin(), ids_.end()), ids_.end());
-    return true;
+    return Ids::Probed;
 }
 
 // False when the process ended between the listing and its reading.

@@ -86,6 +86,9 @@ public:
 
 private:
     enum class Scope { Due, All };
+    // How a sample found its ids: a listing, the records with the ids after the newest one before, or
+    // the records alone (no process was made since the sample before).
+    enum class Ids { Listed, Probed, Unchanged };
     struct Consumer {
         const void* id;
         QString name; // the program's file name in lower case
@@ -94,7 +97,7 @@ private:
     };
 
     void RefreshProcessList(Scope scope);
-    bool findIds(Scope scope);
+    Ids findIds(Scope scope);
     Scope followStarts();
     void watchStarts();
     bool keep(TCPULOAD& record, Scope scope);

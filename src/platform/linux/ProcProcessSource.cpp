@@ -42,31 +42,36 @@ struct StatFields {
     int exitSignal = 0; // -1 for a thread; a short line (older systems) has none
 };
 
+bool isBlank(char c) {
+    return c == ' ' || c == '\n';
+}
+
 // The blank-separated fields after the name: state is field 0, utime 11, stime 12, starttime 19,
-// exit_signal 35.
+// exit_signal 35. A plain scan: the line is read for the watched programs every second.
 bool parseFields(std::string_view rest, StatFields& out) {
+    const char* at = rest.data();
+    const char* const end = at + rest.size();
     int field = 0;
-    while (!rest.empty() && field <= 35) {
-        const std::size_t begin = rest.find_first_not_of(" \n");
-        if (begin == std::string_view::npos)
+    for (; field <= 35; ++field) {
+        while (at != end && isBlank(*at))
+            ++at;
+        if (at == end)
             break;
-        rest.remove_prefix(begin);
-        const std::size_t end = std::min(rest.find_first_of(" \n"), rest.size());
-        const char* first = rest.data();
-        const char* last = first + end;
+        const char* last = at;
+        while (last != end && !isBlank(*last))
+            ++last;
         std::errc error = std::errc();
         if (field == 11 || field == 12 || field == 19)
-            error = std::from_chars(first, last,
+            error = std::from_chars(at, last,
                                     field == 11   ? out.utime
                                     : field == 12 ? out.stime
                                                   : out.start)
                         .ec;
         else if (field == 35)
-            error = std::from_chars(first, last, out.exitSignal).ec;
+            error = std::from_chars(at, last, out.exitSignal).ec;
         if (error != std::errc())
             return false;
-        rest.remove_prefix(end);
-        ++field;
+        at = last;
     }
     return field > 19;
 }
