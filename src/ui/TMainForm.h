@@ -14,6 +14,7 @@
 #include "sensors/ScheduleRule.h"
 #include "sensors/SystemClock.h"
 #include "sensors/SystemFacts.h"
+#include "ui/ShownStatus.h"
 #include "ui/WizardHost.h"
 
 #include <QList>
@@ -289,6 +290,7 @@ private:
     int panelRevision_ = -1; // the facts' revision and the screen the panel shows
     ScreenFacts panelScreen_;
     WatchState state_;
+    ShownStatus shownStatus_;
     Settings settings_;
     MonitorLoop loop_;
     std::unique_ptr<TWatch> Watch1;

@@ -155,17 +155,13 @@ void TMainForm::Timer2Timer() {
 
 // Only a text that changed reaches its widget: an unchanged one would still be laid out again.
 void TMainForm::syncFromState() {
-    const QString status = displayText(state_.statusLine);
-    if (StatusLine->text() != status)
-        StatusLine->setText(status);
-    const QString why =
-        state_.lastResetLine.isEmpty() ? QString() : QStringLiteral("\r\n") + state_.lastResetLine;
-    const QString statusHint = displayText(state_.statusLine + why);
-    if (StatusLine->toolTip() != statusHint)
-        StatusLine->setToolTip(statusHint);
-    const QString trayHint = displayText(state_.trayHint + why);
-    if (tray_->toolTip() != trayHint)
-        tray_->setToolTip(trayHint);
+    shownStatus_.update(state_.statusLine, state_.lastResetLine, state_.trayHint);
+    if (StatusLine->text() != shownStatus_.status())
+        StatusLine->setText(shownStatus_.status());
+    if (StatusLine->toolTip() != shownStatus_.statusHint())
+        StatusLine->setToolTip(shownStatus_.statusHint());
+    if (tray_->toolTip() != shownStatus_.trayHint())
+        tray_->setToolTip(shownStatus_.trayHint());
 }
 
 // Notes whether the watch is armed as the machine goes to sleep; only such a watch is re-armed.
