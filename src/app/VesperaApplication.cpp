@@ -2,6 +2,7 @@
 
 #include "app/CrashReportWindow.h"
 #include "ui/ProgramIcon.h"
+#include "ui/ProgramStyle.h"
 
 #include <exception>
 
@@ -12,6 +13,7 @@ VesperaApplication::VesperaApplication(int& argc, char** argv) : QApplication(ar
     setOrganizationName(QStringLiteral("ORBELAN"));
     setQuitOnLastWindowClosed(false);
     setWindowIcon(programIcon());
+    setStyle(new ProgramStyle(style()->name()));
 }
 
 bool VesperaApplication::notify(QObject* receiver, QEvent* event) {

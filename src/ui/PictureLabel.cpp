@@ -1,5 +1,7 @@
 #include "ui/PictureLabel.h"
 
+#include "ui/PngIcon.h"
+
 #include <QIcon>
 
 namespace vespera {
@@ -21,9 +23,12 @@ void PictureLabel::showEvent(QShowEvent* event) {
     QLabel::showEvent(event);
 }
 
+// A PNG picture is read as such; an SVG one loads the SVG renderer.
 void PictureLabel::draw() {
-    if (!resource_.isEmpty())
-        setPixmap(QIcon(resource_).pixmap(size()));
+    if (resource_.isEmpty())
+        return;
+    const QIcon picture = resource_.endsWith(QStringLiteral(".png")) ? pngIcon(resource_) : QIcon(resource_);
+    setPixmap(picture.pixmap(size()));
 }
 
 } // namespace vespera

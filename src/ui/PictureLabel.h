@@ -12,7 +12,7 @@ class PictureLabel : public QLabel {
 public:
     explicit PictureLabel(QWidget* parent = nullptr);
 
-    // The picture by its resource path, such as ":/pictures/panel.svg".
+    // The picture by its resource path, such as ":/pictures/panel.png".
     void setPicture(const QString& resource);
 
 protected:

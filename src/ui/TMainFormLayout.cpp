@@ -10,6 +10,7 @@
 #include "ui/BannerTextLabel.h"
 #include "ui/CachedGauge.h"
 #include "ui/PictureLabel.h"
+#include "ui/PngIcon.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -103,16 +104,16 @@ void TMainForm::fitCaption(QWidget& widget) {
         widget.adjustSize();
 }
 
-// The buttons' pictures come with the window's first showing: a picture from an SVG file loads the SVG
-// renderer, which a run in the notification area never needs.
+// The buttons' pictures come with the window's first showing: a run in the notification area never
+// needs them.
 void TMainForm::setupButtonPictures() {
     const auto picture = [this](const char* button, const char* file) {
         auto* target = findChild<QPushButton*>(QLatin1String(button));
-        target->setIcon(QIcon(QStringLiteral(":/pictures/") + QLatin1String(file)));
+        target->setIcon(pngIcon(QStringLiteral(":/pictures/") + QLatin1String(file)));
         target->setIconSize(QSize(24, 24));
     };
-    picture("SchedulerButton", "clock.svg");
-    picture("ProcessBitBtn", "program.svg");
+    picture("SchedulerButton", "clock.png");
+    picture("ProcessBitBtn", "program.png");
 }
 
 void TMainForm::showGroupTitles() {
@@ -218,7 +219,7 @@ void TMainForm::setupRightPanel() {
     Label9 = link(links, "Label9", 50, QStringLiteral("Einstellungsassistent starten"));
     GroupBox3 = group(panel, "GroupBox3", 4, 72, 182, 121, QStringLiteral("Systeminformation "));
     place<PictureLabel>(panel, "Image1", 4, 200, 182, 230)
-        ->setPicture(QStringLiteral(":/pictures/panel.svg"));
+        ->setPicture(QStringLiteral(":/pictures/panel.png"));
     SysInfo1lbl = place<QLabel>(GroupBox3, "SysInfo1lbl", 6, 19, 170, 98);
     SysInfo1lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SysInfo1lbl->setAutoFillBackground(true); // white as the panel: a new text repaints the label alone
@@ -229,7 +230,7 @@ void TMainForm::setupRightPanel() {
 
 void TMainForm::setupStatusLine() {
     auto* banner = place<PictureLabel>(centralWidget(), "Banner", 4, 457, 317, 40);
-    banner->setPicture(QStringLiteral(":/pictures/banner.svg"));
+    banner->setPicture(QStringLiteral(":/pictures/banner.png"));
     StatusLine = new BannerTextLabel(*banner, centralWidget());
     StatusLine->setObjectName(QStringLiteral("StatusLine"));
     StatusLine->setGeometry(8, 457, 309, 40);

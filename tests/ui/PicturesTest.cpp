@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "ui/ProgramIcon.h"
+#include "ui/ProgramStyle.h"
 
+#include <QGroupBox>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
+#include <QStyleFactory>
 #include <QSvgRenderer>
+
+#include <memory>
 
 namespace {
 
@@ -14,20 +20,24 @@ QImage iconImage(int size) {
 
 } // namespace
 
+// The main window's pictures are drawn at build time at its layout sizes, and at twice them.
 TEST(PicturesTest, EveryPictureIsCompiledInAndDrawnAtItsLayoutSize) {
     const struct {
         const char* path;
         QSize size;
-    } pictures[] = {
-        {":/pictures/banner.svg", {317, 40}}, {":/pictures/panel.svg", {182, 230}},
-        {":/pictures/clock.svg", {24, 24}},   {":/pictures/program.svg", {24, 24}},
-        {":/pictures/vespera.svg", {64, 64}},
+    } drawn[] = {
+        {":/pictures/banner.png", {317, 40}},    {":/pictures/panel.png", {182, 230}},
+        {":/pictures/clock.png", {24, 24}},      {":/pictures/program.png", {24, 24}},
+        {":/pictures/panel@2x.png", {364, 460}},
     };
-    for (const auto& picture : pictures) {
-        const QSvgRenderer renderer(QString::fromLatin1(picture.path));
-        EXPECT_TRUE(renderer.isValid()) << picture.path;
-        EXPECT_EQ(renderer.defaultSize(), picture.size) << picture.path;
+    for (const auto& picture : drawn) {
+        const QImage image = QImageReader(QString::fromLatin1(picture.path)).read();
+        EXPECT_EQ(image.size(), picture.size) << picture.path;
+        EXPECT_GT(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 0) << picture.path;
     }
+    const QSvgRenderer icon(QStringLiteral(":/pictures/vespera.svg"));
+    EXPECT_TRUE(icon.isValid());
+    EXPECT_EQ(icon.defaultSize(), QSize(64, 64));
 }
 
 // The icon's disc fills its square at every size a notification area asks for, with the crescent
@@ -44,4 +54,26 @@ TEST(PicturesTest, IconIsDrawnAtTheSizesOfWindowsAndNotificationAreas) {
         EXPECT_GT(bar.lightness(), 180) << "the white power bar";
         EXPECT_GT(crescent.red(), crescent.blue() + 100) << "the golden crescent";
     }
+}
+
+// The program's style reads some of the toolkit's pictures itself; what it draws with them is what the
+// toolkit's style draws.
+TEST(PicturesTest, ProgramStyleDrawsAsTheToolkitsStyle) {
+    const std::unique_ptr<QStyle> toolkit(QStyleFactory::create(QStringLiteral("Fusion")));
+    vespera::ProgramStyle program(QStringLiteral("Fusion"));
+    const auto groupBox = [](QStyle& style, const QString& title) {
+        QGroupBox box(title);
+        box.setStyle(&style);
+        box.resize(120, 80);
+        return box.grab().toImage();
+    };
+    for (const QString& title : {QStringLiteral("Systeminformation "), QString()}) {
+        SCOPED_TRACE(title.toStdString());
+        EXPECT_EQ(groupBox(program, title), groupBox(*toolkit, title));
+    }
+    const auto extension = [](const QStyle& style) {
+        return style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16).toImage();
+    };
+    EXPECT_FALSE(extension(program).isNull());
+    EXPECT_EQ(extension(program), extension(*toolkit));
 }
