@@ -3,24 +3,29 @@
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
+#include <utility>
+
 namespace vespera {
 
-X11PhysicalKeyState::X11PhysicalKeyState(const QByteArray& displayName) {
-    if (displayName.isEmpty())
-        return;
-    display_ = XOpenDisplay(displayName.constData());
-    if (display_)
-        escapeKeycode_ = XKeysymToKeycode(display_, XK_Escape);
-}
+X11PhysicalKeyState::X11PhysicalKeyState(QByteArray displayName) : displayName_(std::move(displayName)) {}
 
 X11PhysicalKeyState::~X11PhysicalKeyState() {
     if (display_)
         XCloseDisplay(display_);
 }
 
+bool X11PhysicalKeyState::connected() const {
+    if (!std::exchange(tried_, true) && !displayName_.isEmpty()) {
+        display_ = XOpenDisplay(displayName_.constData());
+        if (display_)
+            escapeKeycode_ = XKeysymToKeycode(display_, XK_Escape);
+    }
+    return display_ != nullptr && escapeKeycode_ != 0;
+}
+
 // One bit a keycode, eight keycodes a byte, in the server's own order.
 bool X11PhysicalKeyState::escapeDown() {
-    if (!available())
+    if (!connected())
         return false;
     char keys[32] = {};
     XQueryKeymap(display_, keys);
