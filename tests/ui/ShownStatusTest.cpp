@@ -22,6 +22,7 @@ TEST(ShownStatus, FollowsEachLineThatChanged) {
         {"C", "R 2", "T", "C", "C\nR 2", "T\nR 2"},
         {"C", "R 2", "U\rV", "C", "C\nR 2", "U\nV\nR 2"},
         {"C", "", "U\rV", "C", "C", "U\nV"},
+        {"D\r", "\nR\r\n3", "D\r", "D\n", "D\n\n\nR\n3", "D\n\n\nR\n3"},
     };
     ShownStatus shown;
     for (const Step& step : steps) {
