@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include <initializer_list>
+
 namespace vespera {
 
 // Pictures compiled in as PNG files, each read as the PNG it is: an image reader left to tell the format

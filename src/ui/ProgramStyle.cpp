@@ -16,12 +16,14 @@ const QString ToolkitPictures = QStringLiteral(":/qt-project.org/styles/commonst
 
 } // namespace
 
-ProgramStyle::ProgramStyle(const QString& key) : QProxyStyle(key) {}
+ProgramStyle::ProgramStyle(const QString& key)
+    : QProxyStyle(key),
+      fusion_(baseStyle()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0) {}
 
 // The toolkit's own pictures of the button; where they are not found, the style reads them its way.
 QIcon ProgramStyle::standardIcon(StandardPixmap picture, const QStyleOption* option,
                                  const QWidget* widget) const {
-    if (picture != SP_ToolBarHorizontalExtensionButton)
+    if (!fusion_ || picture != SP_ToolBarHorizontalExtensionButton)
         return QProxyStyle::standardIcon(picture, option, widget);
     const bool rightToLeft = (option   ? option->direction
                               : widget ? widget->layoutDirection()
@@ -33,14 +35,12 @@ QIcon ProgramStyle::standardIcon(StandardPixmap picture, const QStyleOption* opt
     return icon.isNull() ? QProxyStyle::standardIcon(picture, option, widget) : icon;
 }
 
-} // namespace vespera
-
-namespace vespera {
-
 // The frame of a group box, as the style draws it: its picture stretched around the box, below the title
 // where there is one.
 void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                  const QWidget* widget) const {
+    if (!fusion_)
+        return QProxyStyle::drawPrimitive(element, option, painter, widget);
     if (element == PE_FrameGroupBox && option && groupBoxFrame_.isNull())
         groupBoxFrame_ = readPng(ToolkitPictures + QStringLiteral("fusion_groupbox.png"));
     if (element != PE_FrameGroupBox || !option || groupBoxFrame_.isNull())

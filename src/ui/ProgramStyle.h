@@ -5,10 +5,10 @@
 
 namespace vespera {
 
-// The toolkit's style, with its pictures that the main window shows read as the PNGs they are: the
-// menu bar's extension button (asked for as the bar is made) and the frame of a group box. The style's
-// own reading asks every picture format plugin of the system, which would load the SVG renderer into
-// every shown main window.
+// The toolkit's style, with the pictures of its Fusion style that the main window shows read as the PNGs
+// they are: the menu bar's extension button (asked for as the bar is made) and the frame of a group box.
+// The style's own reading asks every picture format plugin of the system, which would load the SVG
+// renderer into every shown main window.
 class ProgramStyle : public QProxyStyle {
 public:
     // The style of that name, as the toolkit made it for this program.
@@ -20,6 +20,7 @@ public:
                        const QWidget* widget = nullptr) const override;
 
 private:
+    bool fusion_;                   // other styles draw as they do
     mutable QPixmap groupBoxFrame_; // read at the first frame drawn
 };
 

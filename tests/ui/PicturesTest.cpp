@@ -56,24 +56,25 @@ TEST(PicturesTest, IconIsDrawnAtTheSizesOfWindowsAndNotificationAreas) {
     }
 }
 
-// The program's style reads some of the toolkit's pictures itself; what it draws with them is what the
-// toolkit's style draws.
+// The program's style reads some of the Fusion style's pictures itself; what it draws with them is what
+// the toolkit's style draws, and a style of another name is left as it is.
 TEST(PicturesTest, ProgramStyleDrawsAsTheToolkitsStyle) {
-    const std::unique_ptr<QStyle> toolkit(QStyleFactory::create(QStringLiteral("Fusion")));
-    vespera::ProgramStyle program(QStringLiteral("Fusion"));
     const auto groupBox = [](QStyle& style, const QString& title) {
         QGroupBox box(title);
         box.setStyle(&style);
         box.resize(120, 80);
         return box.grab().toImage();
     };
-    for (const QString& title : {QStringLiteral("Systeminformation "), QString()}) {
-        SCOPED_TRACE(title.toStdString());
-        EXPECT_EQ(groupBox(program, title), groupBox(*toolkit, title));
-    }
     const auto extension = [](const QStyle& style) {
         return style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16).toImage();
     };
-    EXPECT_FALSE(extension(program).isNull());
-    EXPECT_EQ(extension(program), extension(*toolkit));
+    for (const QString& key : {QStringLiteral("Fusion"), QStringLiteral("Windows")}) {
+        SCOPED_TRACE(key.toStdString());
+        const std::unique_ptr<QStyle> toolkit(QStyleFactory::create(key));
+        vespera::ProgramStyle program(key);
+        for (const QString& title : {QStringLiteral("Systeminformation "), QString()})
+            EXPECT_EQ(groupBox(program, title), groupBox(*toolkit, title)) << title.toStdString();
+        EXPECT_FALSE(extension(program).isNull());
+        EXPECT_EQ(extension(program), extension(*toolkit));
+    }
 }
