@@ -58,12 +58,17 @@ void setHint(QObject& object, const QString& value) {
             value, [&] { return widget->toolTip(); }, [&](const QString& v) { widget->setToolTip(v); });
 }
 
+// The table's family comes first; where the system lacks it, the widget's own families follow, so the
+// text takes the window's stand-in face rather than whatever the system puts in its place.
 void setFontFamily(QObject& object, const QString& family) {
     auto* widget = qobject_cast<QWidget*>(&object);
     if (!widget || widget->font().family() == family)
         return;
     QFont font = widget->font();
-    font.setFamily(family);
+    QStringList families = font.families();
+    families.removeAll(family);
+    families.prepend(family);
+    font.setFamilies(families);
     widget->setFont(font);
 }
 

@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -362,4 +364,18 @@ TEST_F(TMainFormTest, AHiddenWindowShowsTheActiveLanguageAndTheValuesWhenShown) 
         EXPECT_EQ(child<QGroupBox>("GroupBox2")->title(), title);
     }
     EXPECT_EQ(child<QLineEdit>("Edit1")->text() + " " + child<QLineEdit>("Edit4")->text(), "35 7");
+}
+
+// The condition check boxes take the table's face; where the system lacks it, they keep the window's
+// stand-in face rather than the system's substitute.
+TEST_F(TMainFormTest, ATableFontTheSystemLacksFallsBackToTheWindowsFace) {
+    open();
+    for (const char* item : {"Englisch1", "Deutsch1"}) {
+        child<QAction>(item)->trigger();
+        const QFont font = child<QCheckBox>("ProzCheckBox")->font();
+        if (QFontDatabase::hasFamily(font.family()))
+            continue;
+        EXPECT_EQ(QFontInfo(font).family(), QFontInfo(form->font()).family()) << item;
+        EXPECT_TRUE(QFontInfo(font).bold()) << item;
+    }
 }
