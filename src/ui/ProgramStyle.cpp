@@ -39,11 +39,11 @@ QIcon ProgramStyle::standardIcon(StandardPixmap picture, const QStyleOption* opt
 // where there is one.
 void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                  const QWidget* widget) const {
-    if (!fusion_)
+    if (!fusion_ || element != PE_FrameGroupBox || !option)
         return QProxyStyle::drawPrimitive(element, option, painter, widget);
-    if (element == PE_FrameGroupBox && option && groupBoxFrame_.isNull())
+    if (!groupBoxFrame_)
         groupBoxFrame_ = readPng(ToolkitPictures + QStringLiteral("fusion_groupbox.png"));
-    if (element != PE_FrameGroupBox || !option || groupBoxFrame_.isNull())
+    if (groupBoxFrame_->isNull())
         return QProxyStyle::drawPrimitive(element, option, painter, widget);
     constexpr int GroupBoxTopMargin = 3;
     const auto* box = qobject_cast<const QGroupBox*>(widget);
@@ -52,7 +52,7 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
             ? GroupBoxTopMargin
             : qMax(QProxyStyle::pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height()) +
                   GroupBoxTopMargin;
-    qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6), groupBoxFrame_);
+    qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6), *groupBoxFrame_);
 }
 
 } // namespace vespera

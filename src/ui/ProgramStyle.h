@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QProxyStyle>
 
+#include <optional>
+
 namespace vespera {
 
 // The toolkit's style, with the pictures of its Fusion style that the main window shows read as the PNGs
@@ -20,8 +22,8 @@ public:
                        const QWidget* widget = nullptr) const override;
 
 private:
-    bool fusion_;                   // other styles draw as they do
-    mutable QPixmap groupBoxFrame_; // read at the first frame drawn
+    bool fusion_;                                  // other styles draw as they do
+    mutable std::optional<QPixmap> groupBoxFrame_; // read once, at the first frame drawn
 };
 
 } // namespace vespera
