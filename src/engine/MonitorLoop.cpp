@@ -5,6 +5,8 @@
 #include "engine/LoopHost.h"
 #include "engine/PeriodTable.h"
 
+#include <QStringBuilder>
+
 #include <exception>
 
 namespace vespera {
@@ -69,7 +71,7 @@ void MonitorLoop::buildStatusLine() {
     if (!on.time)
         state_.statusLine = countdown;
     else if (on.anyState())
-        state_.statusLine = state_.scheduleText + QStringLiteral("\r\n") + countdown;
+        state_.statusLine = state_.scheduleText % QStringLiteral("\r\n") % countdown;
     else
         state_.statusLine = state_.scheduleText;
     state_.trayHint = state_.statusLine;
@@ -177,14 +179,14 @@ void MonitorLoop::addWarnings() {
 void MonitorLoop::resetCount(bool withStatusInHint) {
     state_.idleSeconds = 0;
     const QString countdown = remainingText();
-    state_.statusLine = state_.scheduleText + countdown;
-    const QString hint = text("IDS_102") + QString::number(state_.periodSeconds - state_.idleSeconds) +
-                         text("IDS_157") + state_.actionShortText;
-    state_.trayHint = withStatusInHint ? state_.statusLine + hint : hint;
+    state_.statusLine = state_.scheduleText % countdown;
+    const QString hint = text("IDS_102") % QString::number(state_.periodSeconds - state_.idleSeconds) %
+                         text("IDS_157") % state_.actionShortText;
+    state_.trayHint = withStatusInHint ? QString(state_.statusLine % hint) : hint;
 }
 
 QString MonitorLoop::remainingText() const {
-    return text("IDS_102") + QString::number(state_.periodSeconds - state_.idleSeconds) + text("IDS_103") +
+    return text("IDS_102") % QString::number(state_.periodSeconds - state_.idleSeconds) % text("IDS_103") %
            state_.actionShortText;
 }
 

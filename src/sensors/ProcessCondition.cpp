@@ -34,15 +34,8 @@ bool ProcessCondition::busy(const QString& process, int processpercent, bool fin
         unmeasured_ = Unmeasured::NoProcessList;
         return true;
     }
-    bool running = false;
-    bool measured = true;
-    for (const TCPULOAD& record : manager_.GetLoads()) {
-        if (sameIgnoringAsciiCase(record.imagePath, process)) {
-            running = true;
-            measured = measured && record.measured();
-        }
-    }
-    return running && (!measured || GetProcessLoad(manager_, process) >= processpercent);
+    const ProgramLoad program = programLoad(manager_, process);
+    return program.running && (!program.measured || program.share >= processpercent);
 }
 
 QString ProcessCondition::statusText(const TextSource& texts, const QString& process,

@@ -12,4 +12,14 @@ class TProcessManager;
 // process matches.
 int GetProcessLoad(const TProcessManager& manager, const QString& path);
 
+// What the process condition asks each second, in one pass over the processes: whether a process runs
+// the program at exactly `path` (ASCII case ignored), whether every such process was measured over a
+// full interval, and the program's share as GetProcessLoad gives it.
+struct ProgramLoad {
+    bool running = false;
+    bool measured = true;
+    int share = 0;
+};
+ProgramLoad programLoad(const TProcessManager& manager, const QString& path);
+
 } // namespace vespera

@@ -104,8 +104,8 @@ void TProcessManager::RefreshProcessList(Scope scope) {
                 continue; // not listed: ended
             ++id;
         }
-        if (!keep(record, scope))
-            continue;
+        if (needsReading(record, scope) && !keep(record, scope))
+            continue; // ended before its reading
         if (kept != at)
             records_[kept] = std::move(record);
         ++kept;
@@ -167,8 +167,6 @@ TProcessManager::Ids TProcessManager::findIds(Scope scope) {
 
 // False when the process ended between the listing and its reading.
 bool TProcessManager::keep(TCPULOAD& record, Scope scope) {
-    if (!needsReading(record, scope))
-        return true;
     if (!source_.readProcess(record.processId, stat_))
         return false;
     if (stat_.startTime != record.startTime) {
@@ -176,7 +174,7 @@ bool TProcessManager::keep(TCPULOAD& record, Scope scope) {
         return true;
     }
     const bool renamed = stat_.shortName != record.shortName;
-    if (renamed || (scope == Scope::All && watched(record))) {
+    if (renamed || (scope == Scope::All && record.watched)) {
         const QString path = record.imagePath;
         identify(record);
         if (renamed || record.imagePath != path)
@@ -185,17 +183,6 @@ bool TProcessManager::keep(TCPULOAD& record, Scope scope) {
     }
     takeTimes(record);
     return true;
-}
-
-// While the start watch follows every program asked about, a process that does not run one is read
-// once: turning into one opens its file, which the watch sees.
-bool TProcessManager::needsReading(const TCPULOAD& record, Scope scope) const {
-    return scope == Scope::All || watched(record) ||
-           (!startsSeen_ && (!record.measured() || (record.processId + round_) % RecheckSamples == 0));
-}
-
-bool TProcessManager::watched(const TCPULOAD& record) const {
-    return record.watched;
 }
 
 // The name test runs when a process's name or the consumers change, not at every sample.

@@ -102,8 +102,12 @@ private:
     void watchStarts();
     bool keep(TCPULOAD& record, Scope scope);
     void addFresh(std::uint32_t id, bool probed);
-    bool needsReading(const TCPULOAD& record, Scope scope) const;
-    bool watched(const TCPULOAD& record) const;
+    // While the start watch follows every program asked about, a process that does not run one is read
+    // once: turning into one opens its file, which the watch sees. Asked of every process each second.
+    bool needsReading(const TCPULOAD& record, Scope scope) const {
+        return scope == Scope::All || record.watched ||
+               (!startsSeen_ && (!record.measured() || (record.processId + round_) % RecheckSamples == 0));
+    }
     bool watchedName(const QString& matchName) const;
     void markWatched();
     bool mayRunWatched(std::uint32_t id);

@@ -284,6 +284,7 @@ TCountDownForm& TMainForm::countdownForm() {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    statusText_->pass();
     showGauges();
     UpdateSysInfo();
     loading_ = false;

@@ -14,6 +14,7 @@
 #include "sensors/ScheduleRule.h"
 #include "sensors/SystemClock.h"
 #include "sensors/SystemFacts.h"
+#include "ui/HeldLabelText.h"
 #include "ui/ShownStatus.h"
 #include "ui/WizardHost.h"
 
@@ -23,6 +24,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -291,6 +293,7 @@ private:
     ScreenFacts panelScreen_;
     WatchState state_;
     ShownStatus shownStatus_;
+    std::optional<HeldLabelText> statusText_; // the status line's
     Settings settings_;
     MonitorLoop loop_;
     std::unique_ptr<TWatch> Watch1;

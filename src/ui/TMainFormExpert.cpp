@@ -61,7 +61,7 @@ void TMainForm::runShutdownCommand() {
         return;
     }
     const QString waiting = text("IDS_950") + command->name();
-    StatusLine->setText(displayText(waiting));
+    statusText_->setText(displayText(waiting));
     tray_->setToolTip(displayText(waiting));
     waitingForCommand_ = true;
     const bool started =

@@ -29,7 +29,7 @@ namespace vespera {
 
 void TMainForm::CheckBox2Click() {
     state_.armed = CheckBox2->isChecked();
-    StatusLine->clear();
+    statusText_->clear();
     state_.statusLine.clear();
     checkAction();
     if (!state_.armed) {
@@ -50,7 +50,7 @@ void TMainForm::CheckBox2Click() {
 
 void TMainForm::ScharfStatus() {
     if (!CheckBox2->isChecked()) {
-        StatusLine->clear();
+        statusText_->clear();
         state_.statusLine.clear();
         state_.trayHint = context_.productTitle;
         tray_->setToolTip(state_.trayHint);
@@ -125,7 +125,7 @@ void TMainForm::checkAction() {
     state_.actionWarning =
         state_.armed ? context_.power->readinessWarning(state_.actionName, *translator_) : QString();
     if (!state_.actionWarning.isEmpty() && !state_.tickRunning)
-        StatusLine->setText(displayText(state_.actionWarning));
+        statusText_->setText(displayText(state_.actionWarning));
 }
 
 void TMainForm::Trackbar1Change() {
@@ -156,10 +156,8 @@ void TMainForm::Timer2Timer() {
 // Only a text that changed reaches its widget: an unchanged one would still be laid out again.
 void TMainForm::syncFromState() {
     shownStatus_.update(state_.statusLine, state_.lastResetLine, state_.trayHint);
-    if (StatusLine->text() != shownStatus_.status())
-        StatusLine->setText(shownStatus_.status());
-    if (StatusLine->toolTip() != shownStatus_.statusHint())
-        StatusLine->setToolTip(shownStatus_.statusHint());
+    statusText_->setText(shownStatus_.status());
+    statusText_->setToolTip(shownStatus_.statusHint());
     if (tray_->toolTip() != shownStatus_.trayHint())
         tray_->setToolTip(shownStatus_.trayHint());
 }
@@ -253,7 +251,7 @@ void TMainForm::setCountdownText(const QString& text) {
 
 void TMainForm::setStatusLine(const QString& text) {
     state_.statusLine = text;
-    StatusLine->setText(displayText(text));
+    statusText_->setText(displayText(text));
 }
 
 void TMainForm::setTrayHint(const QString& text) {

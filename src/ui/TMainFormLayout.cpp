@@ -243,6 +243,7 @@ void TMainForm::setupStatusLine() {
     // The line changes every second; Latin text drawn without kerning skips the text shaper.
     bold.setStyleStrategy(QFont::PreferNoShaping);
     StatusLine->setFont(bold);
+    statusText_.emplace(*StatusLine);
 }
 
 // The menus stand in the menu bar from the window's first showing on: the bar loads the toolkit's

@@ -27,8 +27,8 @@ void TMainForm::Timer1Timer() {
     const int load = context_.cpuSampling->SampleCpuLoad(state_, settings_);
     if (isVisible())
         Progressbar1_new->showValue(load);
-    if (!CheckBox2->isChecked() && !StatusLine->text().isEmpty())
-        StatusLine->clear();
+    if (!CheckBox2->isChecked())
+        statusText_->clear();
 }
 
 void TMainForm::Timer3Timer() {

@@ -97,6 +97,8 @@ TEST(IPHelper, GivesAnEmptyTableForAMissingOrMalformedFile) {
         {"letter in a counter", Header + good + "eth1: " + counters("1x", "2") + "\n"},
         {"negative counter", Header + good + "eth1: " + counters("-1", "2") + "\n"},
         {"counter above 64 bits", Header + good + "eth1: " + counters("18446744073709551616", "2") + "\n"},
+        {"unused counter above 64 bits",
+         Header + good + "eth1: 1 2 3 4 5 6 7 18446744073709551616 9 10 11 12 13 14 15 16\n"},
         {"empty line", Header + good + "\n" + good},
         {"line cut off", Header + good + "eth1: 1 2 3"},
         {"name too long", Header + std::string(300, 'n') + ": " + counters("1", "2") + "\n"},

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "MainFormFixture.h"
+#include "l10n/DisplayText.h"
 #include "ui/LinkLabel.h"
 
 #include <QAction>
@@ -242,6 +243,24 @@ TEST_F(TMainFormTest, RefusedActionAddsAFailureLineUnderTheFinishedText) {
     EXPECT_TRUE(status.startsWith("Fertig - Ihr PC wird ausgeschaltet!\n")) << status.toStdString();
     EXPECT_TRUE(status.contains("Not allowed")) << status.toStdString();
     EXPECT_FALSE(child<QTimer>("Timer2")->isActive());
+}
+
+// A hidden window's status line is filled in as the window is shown: with the watch's latest line, or
+// with none once the watch was disarmed meanwhile.
+TEST_F(TMainFormTest, StatusLineOfAHiddenWindowIsCurrentWhenShown) {
+    for (const bool disarm : {false, true}) {
+        writeSettings("fproz=1\r\nproz_taskbar=100\r\narmed=1\r\ntime=60\r\n");
+        open();
+        sampleTwice();
+        tick(3);
+        if (disarm)
+            child<QCheckBox>("CheckBox2")->setChecked(false);
+        form->show();
+        const QString expected = disarm ? QString() : displayText(form->watchState().statusLine);
+        EXPECT_TRUE(disarm || !expected.isEmpty());
+        EXPECT_EQ(child<QLabel>("StatusLine")->text(), expected) << disarm;
+        EXPECT_TRUE(disarm || child<QLabel>("StatusLine")->toolTip().startsWith(expected));
+    }
 }
 
 TEST_F(TMainFormTest, LanguageSwitchTranslatesCaptionsButKeepsTheStartupLists) {

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cerrno>
 #include <cstdlib>
-#include <limits>
 #include <optional>
 
 #include <fcntl.h>
@@ -51,25 +51,19 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Reads one blank-separated unsigned decimal number at `p` and moves `p` past it. False for anything
-// else, and for a number above 2^64 - 1.
-bool takeNumber(const char*& p, const char* end, std::uint64_t& value) {
+// Takes one blank-separated run of decimal digits at `p` and moves `p` past it. False for anything else.
+bool takeDigits(const char*& p, const char* end, std::string_view& digits) {
     while (p != end && isBlank(*p))
         ++p;
-    if (p == end || !isDigit(*p))
-        return false;
-    constexpr std::uint64_t Largest = std::numeric_limits<std::uint64_t>::max();
-    value = 0;
-    for (; p != end && isDigit(*p); ++p) {
-        const auto digit = static_cast<std::uint64_t>(*p - '0');
-        if (value > Largest / 10 || (value == Largest / 10 && digit > Largest % 10))
-            return false;
-        value = value * 10 + digit;
-    }
-    return p == end || isBlank(*p);
+    const char* const first = p;
+    while (p != end && isDigit(*p))
+        ++p;
+    digits = {first, static_cast<std::size_t>(p - first)};
+    return !digits.empty() && (p == end || isBlank(*p));
 }
 
-// "  eth0: 1 2 ... 16": the name, a colon, sixteen counters and nothing else.
+// "  eth0: 1 2 ... 16": the name, a colon, sixteen counters of at most 2^64 - 1 and nothing else. The
+// table is read every second and only the two byte counters are used, so the others are only checked.
 bool parseRow(std::string_view line, TMIBIfRow& row) {
     const std::size_t colon = line.find(':');
     if (colon == std::string_view::npos)
@@ -79,15 +73,27 @@ bool parseRow(std::string_view line, TMIBIfRow& row) {
         return false;
     const char* p = line.data() + colon + 1;
     const char* const end = line.data() + line.size();
-    std::array<std::uint64_t, CounterCount> counters{};
-    for (std::uint64_t& counter : counters) {
-        if (!takeNumber(p, end, counter))
+    constexpr std::size_t SafeDigits = 19; // every number of 19 digits fits 64 bits
+    std::uint64_t received = 0;
+    std::uint64_t transmitted = 0;
+    for (std::size_t counter = 0; counter < CounterCount; ++counter) {
+        std::string_view digits;
+        if (!takeDigits(p, end, digits))
             return false;
+        std::uint64_t value = 0;
+        const bool used = counter == ReceiveBytes || counter == TransmitBytes;
+        if ((used || digits.size() > SafeDigits) &&
+            std::from_chars(digits.data(), digits.data() + digits.size(), value).ec != std::errc())
+            return false;
+        if (counter == ReceiveBytes)
+            received = value;
+        else if (counter == TransmitBytes)
+            transmitted = value;
     }
     if (!trimmed({p, static_cast<std::size_t>(end - p)}).empty())
         return false;
-    row.dwInOctets = static_cast<std::uint32_t>(counters[ReceiveBytes]);
-    row.dwOutOctets = static_cast<std::uint32_t>(counters[TransmitBytes]);
+    row.dwInOctets = static_cast<std::uint32_t>(received);
+    row.dwOutOctets = static_cast<std::uint32_t>(transmitted);
     return true;
 }
 
@@ -138,12 +144,15 @@ void ProcNetDevIPHelper::ReadInterfaceTable(TMIBIfArray& table) {
         previous_.clear();
         return;
     }
+    bool sameNames = table.size() == previous_.size();
     for (std::size_t i = 0; i < table.size(); ++i) {
         TMIBIfRow& row = table[i];
         const bool known = i < previous_.size() && previous_[i].description() == row.description();
         row.dwType = known ? previous_[i].dwType : typeOf(row.description());
+        sameNames = sameNames && known;
     }
-    previous_ = table;
+    if (!sameNames)
+        previous_ = table; // only the names and types are looked up again
 }
 
 std::uint32_t ProcNetDevIPHelper::typeOf(std::string_view name) const {

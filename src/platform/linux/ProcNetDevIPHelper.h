@@ -40,7 +40,7 @@ private:
 
     ProcFile file_;
     QByteArray sysNet_;    // the folder of the interfaces' sys entries, with a trailing separator
-    TMIBIfArray previous_; // the last table read, with the types found
+    TMIBIfArray previous_; // the names of the last table read, with the types found (counters stale)
 };
 
 } // namespace vespera
