@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <charconv>
 #include <climits>
+#include <cstring>
 #include <string_view>
 
 #include <dirent.h>
@@ -126,8 +127,12 @@ bool ProcProcessSource::readProcess(std::uint32_t id, ProcessStat& out) {
         return false;
     const std::string_view text = *read;
     const std::size_t open = text.find('(');
-    const std::size_t close = text.rfind(')');
-    if (open == std::string_view::npos || close == std::string_view::npos || close < open)
+    // The name may hold ")" itself, so the last one ends it; the search runs on whole words.
+    const void* last = ::memrchr(text.data(), ')', text.size());
+    if (open == std::string_view::npos || !last)
+        return false;
+    const auto close = static_cast<std::size_t>(static_cast<const char*>(last) - text.data());
+    if (close < open)
         return false;
     StatFields fields;
     if (!parseFields(text.substr(close + 1), fields) || fields.exitSignal < 0)
