@@ -48,8 +48,13 @@ void MonitorLoop::tick() {
 
 void MonitorLoop::updateActionTexts() {
     const ActionKind kind = actionKindForIndex(state_.actionIndex, state_.hibernateEntry);
-    state_.actionShortText = texts_.lookupText(actionShortKey(kind));
-    state_.actionLongText = texts_.lookupText(actionLongKey(kind));
+    if (kind != keysKind_) {
+        keysKind_ = kind;
+        shortKey_ = actionShortKey(kind);
+        longKey_ = actionLongKey(kind);
+    }
+    state_.actionShortText = texts_.lookupText(shortKey_);
+    state_.actionLongText = texts_.lookupText(longKey_);
 }
 
 void MonitorLoop::updateCountdown() {
@@ -95,7 +100,7 @@ bool MonitorLoop::runBranches() {
         (on.process && stateFires(StateCondition::Process, Dispatch::A)))
         return true;
     if (on.time && sensors_.scheduleMatches()) {
-        fire(Dispatch::A, state_.scheduleText + text("IDS_158") + state_.actionLongText);
+        fire(Dispatch::A, state_.scheduleText + text(u"IDS_158") + state_.actionLongText);
         return true;
     }
     return (on.input && stateFires(StateCondition::Input, Dispatch::B)) ||
@@ -118,15 +123,15 @@ void MonitorLoop::checkCondition(StateCondition condition, bool busy, bool withS
 QString MonitorLoop::resetDescription(StateCondition condition) const {
     switch (condition) {
     case StateCondition::Processor:
-        return text("IDS_991") + QStringLiteral(", ") +
-               text("IDS_995").arg(state_.cpuLoad).arg(state_.cpuThreshold);
+        return text(u"IDS_991") + QStringLiteral(", ") +
+               text(u"IDS_995").arg(state_.cpuLoad).arg(state_.cpuThreshold);
     case StateCondition::Process:
-        return text("IDS_992") + QStringLiteral(" ") + sensors_.processDescription();
+        return text(u"IDS_992") + QStringLiteral(" ") + sensors_.processDescription();
     case StateCondition::Input:
-        return text("IDS_993");
+        return text(u"IDS_993");
     case StateCondition::Network:
-        return text("IDS_994") + QStringLiteral(", ") +
-               text("IDS_996").arg(state_.netLoad).arg(state_.netThreshold);
+        return text(u"IDS_994") + QStringLiteral(", ") +
+               text(u"IDS_996").arg(state_.netLoad).arg(state_.netThreshold);
     }
     return {};
 }
@@ -135,13 +140,13 @@ void MonitorLoop::buildLastResetLine() {
     if (lastResetTick_ < 0)
         return;
     // One pass: a reason that holds "%2" (a program's name may) keeps it.
-    state_.lastResetLine = text("IDS_990").arg(lastResetWhat_, QString::number(ticks_ - lastResetTick_));
+    state_.lastResetLine = text(u"IDS_990").arg(lastResetWhat_, QString::number(ticks_ - lastResetTick_));
 }
 
 bool MonitorLoop::stateFires(StateCondition condition, Dispatch dispatch) {
     if (!periodReached(condition))
         return false;
-    fire(dispatch, text("IDS_158") + state_.actionLongText);
+    fire(dispatch, text(u"IDS_158") + state_.actionLongText);
     return true;
 }
 
@@ -180,19 +185,19 @@ void MonitorLoop::resetCount(bool withStatusInHint) {
     state_.idleSeconds = 0;
     const QString countdown = remainingText();
     state_.statusLine = state_.scheduleText % countdown;
-    const QString hint = text("IDS_102") % QString::number(state_.periodSeconds - state_.idleSeconds) %
-                         text("IDS_157") % state_.actionShortText;
+    const QString hint = text(u"IDS_102") % QString::number(state_.periodSeconds - state_.idleSeconds) %
+                         text(u"IDS_157") % state_.actionShortText;
     state_.trayHint = withStatusInHint ? QString(state_.statusLine % hint) : hint;
 }
 
 QString MonitorLoop::remainingText() const {
-    return text("IDS_102") % QString::number(state_.periodSeconds - state_.idleSeconds) % text("IDS_103") %
+    return text(u"IDS_102") % QString::number(state_.periodSeconds - state_.idleSeconds) % text(u"IDS_103") %
            state_.actionShortText;
 }
 
 void MonitorLoop::fire(Dispatch dispatch, const QString& statusLine) {
     state_.statusLine = statusLine;
-    state_.trayHint = text("IDS_158") + state_.actionLongText;
+    state_.trayHint = text(u"IDS_158") + state_.actionLongText;
     host_.setCountdownText(QStringLiteral("0"));
     host_.stopTick();
     state_.idleSeconds = 0;
@@ -211,8 +216,9 @@ void MonitorLoop::fire(Dispatch dispatch, const QString& statusLine) {
     }
 }
 
-QString MonitorLoop::text(const char* key) const {
-    return texts_.lookupText(QString::fromLatin1(key));
+// The keys are literals of the program: the lookup uses them in place, without a copy.
+QString MonitorLoop::text(QStringView key) const {
+    return texts_.lookupText(QString::fromRawData(key.data(), key.size()));
 }
 
 } // namespace vespera

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "engine/ActionTable.h"
 #include "engine/LoopHost.h"
 #include "engine/WatchState.h"
 
 #include <QStringList>
+
+#include <optional>
 
 namespace vespera {
 
@@ -38,7 +41,7 @@ private:
     void updateCountdown();
     void buildStatusLine();
     QString remainingText() const;
-    QString text(const char* key) const;
+    QString text(QStringView key) const;
 
     WatchState& state_;
     LoopHost& host_;
@@ -48,6 +51,9 @@ private:
     int ticks_ = 0;
     QString lastResetWhat_; // the condition that last reset the count, with its value
     int lastResetTick_ = -1;
+    std::optional<ActionKind> keysKind_; // the action whose text keys are kept, made once
+    QString shortKey_;
+    QString longKey_;
 };
 
 } // namespace vespera
