@@ -15,7 +15,6 @@ public:
     void setText(const QString& text);
     void setToolTip(const QString& hint);
     void clear() { setText({}); }
-    const QString& text() const { return text_; }
 
     // Hands the held text and hint to the label; the window calls it as it is shown.
     void pass();
