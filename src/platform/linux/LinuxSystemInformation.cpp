@@ -7,6 +7,9 @@
 #include <QFile>
 
 #include <algorithm>
+#include <charconv>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 #include <sys/utsname.h>
@@ -80,14 +83,32 @@ QString kernelMachine() {
     return ::uname(&names) == 0 ? QString::fromLatin1(names.machine) : QString();
 }
 
-// "12345 kB" in bytes.
-std::uint64_t kilobytes(const QByteArray& value) {
-    return value.split(' ').constFirst().toULongLong() * 1024;
+// The number of a "Key:   12345 kB" line of meminfo in bytes: 0 when it is no number, nothing when the
+// line is missing.
+std::optional<std::uint64_t> meminfoBytes(std::string_view text, std::string_view key) {
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (!line.starts_with(key) || line.size() == key.size() || line[key.size()] != ':')
+            continue;
+        line.remove_prefix(std::min(line.find_first_not_of(' ', key.size() + 1), line.size()));
+        std::uint64_t kilobytes = 0;
+        if (std::from_chars(line.data(), line.data() + line.size(), kilobytes).ec != std::errc())
+            return 0;
+        return kilobytes * 1024;
+    }
+    return std::nullopt;
 }
+
+constexpr std::size_t MeminfoSize = 4096;
+constexpr std::size_t MeminfoLimit = 64 * 1024;
 
 } // namespace
 
-LinuxSystemInformation::LinuxSystemInformation(QString root) : root_(std::move(root)) {}
+LinuxSystemInformation::LinuxSystemInformation(QString root)
+    : root_(std::move(root)), meminfo_(QFile::encodeName(path(u"proc/meminfo")), MeminfoSize, MeminfoSize,
+                                       MeminfoLimit, ProcFile::Rendered::WholeAtOnce) {}
 
 QString LinuxSystemInformation::path(QStringView relative) const {
     return QDir(root_).filePath(relative.toString());
@@ -119,11 +140,10 @@ OperatingSystemFacts LinuxSystemInformation::operatingSystem() {
 }
 
 MemoryFacts LinuxSystemInformation::memory() {
-    const QList<KeyValue> meminfo = keyValueLines(readFile(path(u"proc/meminfo")));
-    QByteArray available = firstValue(meminfo, "MemAvailable");
-    if (available.isEmpty()) // kernels before 3.14
-        available = firstValue(meminfo, "MemFree");
-    return {kilobytes(firstValue(meminfo, "MemTotal")), kilobytes(available)};
+    const std::string_view text = meminfo_.read().value_or(std::string_view());
+    const std::optional<std::uint64_t> available = meminfoBytes(text, "MemAvailable");
+    return {meminfoBytes(text, "MemTotal").value_or(0),
+            available ? *available : meminfoBytes(text, "MemFree").value_or(0)}; // MemFree before 3.14
 }
 
 // A mouse or a headset reports its battery here too, with the scope "Device"; the machine's own

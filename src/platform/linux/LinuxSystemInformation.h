@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SystemInformation.h"
+#include "platform/linux/ProcFile.h"
 
 #include <QString>
 #include <QStringView>
@@ -29,6 +30,7 @@ private:
     QString path(QStringView relative) const;
 
     QString root_;
+    ProcFile meminfo_; // kept open: the shown window reads it every few seconds
 };
 
 // True for the machine names of 64-bit systems ("x86_64", "aarch64", "ppc64le", "s390x", ...).
