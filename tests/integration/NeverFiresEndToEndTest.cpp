@@ -1,5 +1,6 @@
-// The real program must not act while the user is at work: watches that activity, a refused setting or
-// a resume must keep from firing, beside one that does fire, on one display and one private system bus.
+// The real program must not act while the user is at work: watches that activity (input, a running
+// program, a busy processor), a refused setting or a resume must keep from firing, beside one that does
+// fire, on one display and one private system bus.
 #include <gtest/gtest.h>
 
 #include "LogindMock.h"
@@ -52,6 +53,8 @@ TEST(NeverFiresEndToEnd, ActivityARefusalOrAResumeKeepTheMachineOn) {
                                   "processpercent=1\r\ntime=10\r\n"},
         {"process without a program", "armed=1\r\nfproz=0\r\nFprocess=1\r\nproz_taskbar=0\r\ntime=10\r\n"},
         {"disarmed at a resume", "armed=0\r\nfproz=1\r\nproz_taskbar=100\r\ntime=10\r\n"},
+        {"processor while a program keeps a core busy",
+         "armed=1\r\nfproz=1\r\nprocessormethod=1\r\nproz_taskbar=30\r\ntime=10\r\n"},
     };
     QTemporaryDir home;
     std::vector<std::unique_ptr<ProgramRun>> runs;
