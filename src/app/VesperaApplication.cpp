@@ -1,8 +1,11 @@
 #include "app/VesperaApplication.h"
 
 #include "app/CrashReportWindow.h"
+#include "ui/FormFont.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramStyle.h"
+
+#include <QFont>
 
 #include <exception>
 
@@ -13,6 +16,11 @@ VesperaApplication::VesperaApplication(int& argc, char** argv) : QApplication(ar
     setOrganizationName(QStringLiteral("ORBELAN"));
     setQuitOnLastWindowClosed(false);
     setWindowIcon(programIcon());
+    // A line edit lays out its empty text in the application's font while it is made, before it takes
+    // its window's; with the windows' families here that loads no second font.
+    QFont font = QApplication::font();
+    font.setFamilies(formFontFamilies());
+    setFont(font);
     setStyle(new ProgramStyle(style()->name()));
 }
 

@@ -1,5 +1,7 @@
 #include "dialogs/GlassButton.h"
 
+#include "ui/FormFont.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,11 +15,7 @@ constexpr qreal CornerRadius = 5;
 GlassButton::GlassButton(QWidget* parent) : QAbstractButton(parent) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
-    QFont face;
-    face.setFamilies(
-        {QStringLiteral("Segoe UI"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    face.setPixelSize(12);
-    setFont(face);
+    setFont(formFont(12));
 }
 
 QSize GlassButton::sizeHint() const {

@@ -1,4 +1,5 @@
 #include "sensors/fTaskSelect.h"
+#include "ui/FormFont.h"
 #include "ui/WidgetPlacement.h"
 
 #include "l10n/FormTranslator.h"
@@ -53,11 +54,7 @@ TTaskSelectForm::TTaskSelectForm(const TaskSelectContext& context, QWidget* pare
     : QDialog(parent), context_(context) {
     setObjectName(QStringLiteral("TTaskSelectForm"));
     setWindowTitle(QStringLiteral("Prozess auswählen"));
-    QFont font;
-    font.setFamilies(
-        {QStringLiteral("Segoe UI"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(formFont(11));
     setupSourceGroup();
     setupChoiceGroup();
     setupButtons();

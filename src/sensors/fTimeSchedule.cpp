@@ -1,6 +1,7 @@
 // The schedule dialog. Positions and sizes are in pixels at 96 dpi; Qt's device-independent pixels scale
 // them with the screen.
 #include "sensors/fTimeSchedule.h"
+#include "ui/FormFont.h"
 #include "ui/WidgetPlacement.h"
 #include "ui/WeekdayBoxes.h"
 
@@ -48,11 +49,7 @@ TSchedForm::TSchedForm(Settings& settings, const LocalClock& clock, LanguageDisp
     setObjectName(QStringLiteral("TSchedForm"));
     setWindowTitle(QStringLiteral("Zeitplaner"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    QFont font;
-    font.setFamilies(
-        {QStringLiteral("Segoe UI"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(formFont(11));
     rbdaily = captioned<QRadioButton>(this, "rbdaily", 12, 8, QStringLiteral("tägliche Ausführung"), 150);
     rbmonthly =
         captioned<QRadioButton>(this, "rbmonthly", 166, 8, QStringLiteral("monatliche Ausführung"), 150);

@@ -17,6 +17,7 @@
 #include "sensors/ProcessCondition.h"
 #include "sensors/SystemFactsCache.h"
 #include "ui/CachedGauge.h"
+#include "ui/FormFont.h"
 #include "ui/LinkLabel.h"
 
 #include <QAction>
@@ -63,13 +64,7 @@ TMainForm::TMainForm(const MainFormContext& context, QWidget* parent)
     setObjectName(QStringLiteral("TMainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    // Liberation Sans stands in for Segoe UI where it is missing: its metrics keep the captions within
-    // the layout's widths.
-    QFont font;
-    font.setFamilies(
-        {QStringLiteral("Segoe UI"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(formFont(11));
     setCentralWidget(new QWidget(this));
     setupMenus();
     setupShutdownGroup();

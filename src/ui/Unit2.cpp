@@ -6,6 +6,7 @@
 #include "l10n/TranslationResources.h"
 #include "l10n/WidgetTranslationTarget.h"
 #include "platform/DesktopTools.h"
+#include "ui/FormFont.h"
 #include "ui/LinkLabel.h"
 #include "ui/PictureLabel.h"
 
@@ -33,11 +34,7 @@ TAboutForm::TAboutForm(const ProductIdentity& identity, const DesktopTools& tool
     setObjectName(QStringLiteral("TAboutForm"));
     setWindowTitle(QStringLiteral("Über"));
     setFixedSize(ClientWidth, ClientHeight);
-    QFont font; // the main window's: Liberation Sans where Segoe UI is missing
-    font.setFamilies(
-        {QStringLiteral("Segoe UI"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(formFont(11));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);

@@ -11,6 +11,7 @@
 #include "sensors/ProcessManager.h"
 #include "sensors/fTaskSelect.h"
 #include "ui/FileOpenDialog.h"
+#include "ui/FormFont.h"
 #include "ui/WizardHost.h"
 #include "ui/WizardSummary.h"
 
@@ -87,11 +88,7 @@ TWizardForm::TWizardForm(const WizardContext& context, QWidget* parent) : QDialo
     setObjectName(QStringLiteral("TWizardForm"));
     setWindowTitle(QStringLiteral("Vespera Einstellungsassistent"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    QFont font;
-    font.setFamilies(
-        {QStringLiteral("Segoe UI"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(formFont(11));
     setupFrame();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
