@@ -1,6 +1,6 @@
 #include "ui/ProgramIcon.h"
 
-#include "ui/PngIcon.h"
+#include "ui/PngIconEngine.h"
 
 #include <QDir>
 
@@ -8,10 +8,10 @@ namespace vespera {
 
 QIcon programIcon() {
     const QDir pictures(QStringLiteral(":/icon"));
-    QIcon icon;
+    QStringList paths;
     for (const QString& name : pictures.entryList(QDir::Files))
-        icon.addPixmap(readPng(pictures.filePath(name)));
-    return icon;
+        paths.append(pictures.filePath(name));
+    return QIcon(new PngIconEngine(paths));
 }
 
 } // namespace vespera

@@ -43,7 +43,7 @@ TEST(PicturesTest, EveryPictureIsCompiledInAndDrawnAtItsLayoutSize) {
 // The icon's disc fills its square at every size a notification area asks for, with the crescent
 // and the power bar drawn over it.
 TEST(PicturesTest, IconIsDrawnAtTheSizesOfWindowsAndNotificationAreas) {
-    for (const int size : {16, 22, 32, 64}) {
+    for (const int size : {16, 22, 32, 40, 64}) {
         SCOPED_TRACE(size);
         const QImage image = iconImage(size);
         ASSERT_EQ(image.size(), QSize(size, size));
@@ -54,6 +54,18 @@ TEST(PicturesTest, IconIsDrawnAtTheSizesOfWindowsAndNotificationAreas) {
         EXPECT_GT(bar.lightness(), 180) << "the white power bar";
         EXPECT_GT(crescent.red(), crescent.blue() + 100) << "the golden crescent";
     }
+}
+
+// The icon offers every size it was drawn at; a size between two is the larger one made smaller, and
+// no size is enlarged.
+TEST(PicturesTest, IconOffersItsDrawnSizesAndNeverEnlargesOne) {
+    const QIcon icon = vespera::programIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    ASSERT_FALSE(sizes.isEmpty());
+    EXPECT_EQ(sizes.first(), QSize(16, 16));
+    EXPECT_EQ(sizes.last(), QSize(128, 128));
+    EXPECT_EQ(icon.actualSize(QSize(512, 512)), QSize(128, 128));
+    EXPECT_EQ(icon.pixmap(512, 512).size(), QSize(128, 128));
 }
 
 // The program's style reads some of the Fusion style's pictures itself; what it draws with them is what
