@@ -44,13 +44,26 @@
 #include <QMessageBox>
 #include <QProcessEnvironment>
 
-#include <iostream>
+#include <cstdio>
 #include <memory>
 #include <optional>
 
 namespace vespera {
 
 namespace {
+
+// A line in one write, whole among the output of the programs beside this one. The program writes with
+// the C library's streams: the C++ ones would set up their locales, which keeps a third of a megabyte of
+// the C++ library resident all day.
+void writeLine(std::FILE* stream, const QString& line) {
+    const QByteArray bytes = line.toLocal8Bit() + '\n';
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+void writeError(const QString& line) {
+    writeLine(stderr, line);
+}
 
 // The language of this run, from the settings file or, on a first start, the marker file.
 int languageOfThisRun(const SettingsStore& store, const QString& folder) {
@@ -69,7 +82,7 @@ std::unique_ptr<QMessageBox> noticeWithoutLock(const InstanceLock& lock) {
                        "wird nicht erkannt.\nVespera cannot create its lock file and runs without it: a "
                        "second start is not detected.\n\n%1")
             .arg(lock.problem());
-    std::cerr << qPrintable(text) << std::endl;
+    writeError(text);
     auto notice = std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Vespera"), text);
     notice->setWindowModality(Qt::NonModal);
     notice->show();
@@ -89,18 +102,18 @@ void endOpenBox(bool& terminating) {
 // printed with exit code 0 when armed and 3 when not.
 int answerFromRunningCopy(const CommandLine& command, const std::optional<RemoteStatus>& status) {
     if (!status) {
-        std::cerr << "Vespera läuft, antwortet aber nicht. / Vespera is running but does not answer."
-                  << std::endl;
+        writeError(
+            QStringLiteral("Vespera läuft, antwortet aber nicht. / Vespera is running but does not answer."));
         return command.command == RemoteCommand::Status ? 3 : 1;
     }
     if (command.command != RemoteCommand::Status)
         return 0;
-    std::cout << (status->armed ? "Aktiviert / armed" : "Nicht aktiviert / not armed") << '\n';
+    writeLine(stdout, status->armed ? QStringLiteral("Aktiviert / armed")
+                                    : QStringLiteral("Nicht aktiviert / not armed"));
     if (!status->statusLine.isEmpty())
-        std::cout << qPrintable(status->statusLine) << '\n';
+        writeLine(stdout, status->statusLine);
     if (!status->lastResetLine.isEmpty())
-        std::cout << qPrintable(status->lastResetLine) << '\n';
-    std::cout.flush();
+        writeLine(stdout, status->lastResetLine);
     return status->armed ? 0 : 3;
 }
 
@@ -112,7 +125,7 @@ int answerWithoutWindow(const CommandLine& command, const InstanceLock& lock) {
         if (status || lock.state() == InstanceLock::State::HeldElsewhere)
             return answerFromRunningCopy(command, status);
     }
-    std::cerr << "Vespera läuft nicht. / Vespera is not running." << std::endl;
+    writeError(QStringLiteral("Vespera läuft nicht. / Vespera is not running."));
     return 3;
 }
 
@@ -150,11 +163,11 @@ int runApplication(int argc, char* argv[]) {
     // question to the running copy need no display.
     const CommandLine command = parseCommandLine(withoutToolkitOptions(argumentsOf(argc, argv)));
     if (!command.error.isEmpty()) {
-        std::cerr << qPrintable(command.error) << "\n(vespera --help)" << std::endl;
+        writeError(command.error + QStringLiteral("\n(vespera --help)"));
         return 2;
     }
     if (command.command == RemoteCommand::Help) {
-        std::cout << qPrintable(commandLineHelp()) << std::flush;
+        std::fputs(qPrintable(commandLineHelp()), stdout);
         return 0;
     }
     InstanceLock lock(QStringLiteral("Vespera"));
@@ -207,8 +220,8 @@ int runApplication(int argc, char* argv[]) {
     PowerSystem power = openPowerSystem(environment);
     // With VESPERA_DRY_RUN=1 nothing is performed: each action is written to standard error instead.
     if (environment.value(QStringLiteral("VESPERA_DRY_RUN")) == u"1")
-        power.backend = std::make_unique<DryRunPowerBackend>(std::cerr);
-    PowerActions actions(*power.backend, std::cerr);
+        power.backend = std::make_unique<DryRunPowerBackend>(writeError);
+    PowerActions actions(*power.backend, writeError);
     context.power = &actions;
     context.inhibitor = power.inhibitor.get();
     // Without a notification service nothing is shown; the watch is the same.
@@ -252,8 +265,7 @@ int runApplication(int argc, char* argv[]) {
     TMainForm form(context);
     QObject::connect(&form, &TMainForm::settingsWriteFailed, &form, &CrashReportWindow::report);
     // A save that fails at the close is seen nowhere else: the report window ends with the program.
-    QObject::connect(&form, &TMainForm::settingsWriteFailed, &form,
-                     [](const QString& message) { std::cerr << qPrintable(message) << std::endl; });
+    QObject::connect(&form, &TMainForm::settingsWriteFailed, &form, &writeError);
     QObject::connect(power.resumeWatcher.get(), &ResumeWatcher::suspending, &form,
                      &TMainForm::PrepareForSleep);
     QObject::connect(power.resumeWatcher.get(), &ResumeWatcher::resumed, &form, &TMainForm::DoRestart);
@@ -263,8 +275,8 @@ int runApplication(int argc, char* argv[]) {
     QString remoteProblem;
     const std::unique_ptr<QObject> remote = offerRemoteControl(form.remoteTarget(), remoteProblem);
     if (!remote)
-        std::cerr << "Fernsteuerung nicht verfügbar / remote control unavailable: "
-                  << qPrintable(remoteProblem) << std::endl;
+        writeError(QStringLiteral("Fernsteuerung nicht verfügbar / remote control unavailable: ") +
+                   remoteProblem);
     form.start();
     applyCommand(command, form.remoteTarget());
     if (terminating) {

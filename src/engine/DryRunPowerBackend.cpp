@@ -1,11 +1,10 @@
 #include "engine/DryRunPowerBackend.h"
 
-#include <ostream>
-#include <string>
+#include <utility>
 
 namespace vespera {
 
-DryRunPowerBackend::DryRunPowerBackend(std::ostream& out) : out_(out) {}
+DryRunPowerBackend::DryRunPowerBackend(LineWriter out) : out_(std::move(out)) {}
 
 PowerResult DryRunPowerBackend::powerOff() {
     return note("power off");
@@ -23,10 +22,8 @@ PowerResult DryRunPowerBackend::logOff() {
     return note("log off");
 }
 
-// One piece, so that on the unbuffered error stream the line reaches the terminal in one write, whole
-// among the output of a user command that runs beside the program.
 PowerResult DryRunPowerBackend::note(const char* action) {
-    out_ << std::string("Vespera: dry run: ") + action + '\n' << std::flush;
+    out_(QStringLiteral("Vespera: dry run: ") + QLatin1String(action));
     return PowerResult::success();
 }
 

@@ -1,17 +1,16 @@
 #pragma once
 
+#include "engine/LineWriter.h"
 #include "platform/PowerBackend.h"
-
-#include <iosfwd>
 
 namespace vespera {
 
-// Performs nothing: writes the action it would perform to a stream (standard error in the program) and
+// Performs nothing: writes the action it would perform as a line (to standard error in the program) and
 // reports success. Chosen with VESPERA_DRY_RUN=1, so a watch can be tried out on a machine that must
 // stay on.
 class DryRunPowerBackend : public PowerBackend {
 public:
-    explicit DryRunPowerBackend(std::ostream& out);
+    explicit DryRunPowerBackend(LineWriter out);
 
     PowerResult powerOff() override;
     PowerResult reboot() override;
@@ -24,7 +23,7 @@ public:
 private:
     PowerResult note(const char* action);
 
-    std::ostream& out_;
+    LineWriter out_;
 };
 
 } // namespace vespera

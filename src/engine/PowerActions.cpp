@@ -3,12 +3,12 @@
 #include "l10n/TextSource.h"
 #include "platform/PowerBackend.h"
 
-#include <ostream>
+#include <utility>
 
 namespace vespera {
 
-PowerActions::PowerActions(PowerBackend& backend, std::ostream& errors)
-    : backend_(backend), errors_(errors) {}
+PowerActions::PowerActions(PowerBackend& backend, LineWriter errors)
+    : backend_(backend), errors_(std::move(errors)) {}
 
 bool PowerActions::hibernateAllowed() {
     return backend_.canHibernate();
@@ -24,8 +24,8 @@ PowerResult PowerActions::performAction(const QString& actionName) {
     else
         result = exitWindowsPrivileged(kind);
     if (!result.ok)
-        errors_ << "Vespera: \"" << actionName.toStdString()
-                << "\" failed: " << result.describe().toStdString() << std::endl;
+        errors_(QStringLiteral("Vespera: \"") + actionName + QStringLiteral("\" failed: ") +
+                result.describe());
     return result;
 }
 
@@ -76,7 +76,7 @@ PowerResult PowerActions::suspendMachine(bool hibernate) {
         return backend_.suspend();
     if (backend_.canHibernate())
         return backend_.hibernate();
-    errors_ << "Vespera: hibernation is not allowed on this machine; suspending instead" << std::endl;
+    errors_(QStringLiteral("Vespera: hibernation is not allowed on this machine; suspending instead"));
     return backend_.suspend();
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "engine/ActionTable.h"
+#include "engine/LineWriter.h"
 #include "platform/PowerResult.h"
 
 #include <QString>
-
-#include <iosfwd>
 
 namespace vespera {
 
@@ -13,13 +12,13 @@ class PowerBackend;
 class TextSource;
 
 // Carries out the stored action through the power backend and reports whether the system accepted
-// it. Failures are also written to the error stream (standard error in the program).
+// it. Failures are also written as lines (to standard error in the program).
 class PowerActions {
 public:
     // Key of the line the window adds below the "Fertig - " status line when the action failed.
     static inline const QString FailureLineKey = QStringLiteral("IDS_900");
 
-    PowerActions(PowerBackend& backend, std::ostream& errors);
+    PowerActions(PowerBackend& backend, LineWriter errors);
 
     // Whether the action selector lists hibernation. Asked anew each time, since swap space and the
     // system's policy can change while the program runs.
@@ -44,7 +43,7 @@ private:
     PowerResult suspendMachine(bool hibernate);
 
     PowerBackend& backend_;
-    std::ostream& errors_;
+    LineWriter errors_;
 };
 
 } // namespace vespera

@@ -4,6 +4,7 @@
 #include "engine/DryRunPowerBackend.h"
 #include "engine/PowerActions.h"
 #include "platform/PowerBackend.h"
+#include "support/LineCapture.h"
 
 #include <QStringList>
 
@@ -65,7 +66,7 @@ TEST(PowerActions, EachStoredNameMakesItsCallAndUnknownNamesHibernate) {
             RecordingBackend backend;
             backend.hibernation = hibernation;
             std::ostringstream errors;
-            PowerActions actions(backend, errors);
+            PowerActions actions(backend, linesInto(errors));
             EXPECT_EQ(actions.hibernateAllowed(), hibernation);
             EXPECT_TRUE(actions.performAction(c.name).ok);
             EXPECT_EQ(backend.calls, QStringList{hibernation ? c.allowed : c.notAllowed});
@@ -82,7 +83,8 @@ TEST(PowerActions, FailureIsReturnedWrittenAndWordedForTheStatusLine) {
     backend.answer = PowerResult::failure(QStringLiteral("org.freedesktop.login1.NotInControl"),
                                           QStringLiteral("Session is not active"));
     std::ostringstream errors;
-    const PowerResult result = PowerActions(backend, errors).performAction(QStringLiteral("Abmelden"));
+    const PowerResult result =
+        PowerActions(backend, linesInto(errors)).performAction(QStringLiteral("Abmelden"));
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(errors.str(),
               "Vespera: \"Abmelden\" failed: Session is not active (org.freedesktop.login1.NotInControl)\n");
@@ -98,9 +100,9 @@ TEST(PowerActions, FailureIsReturnedWrittenAndWordedForTheStatusLine) {
 
 TEST(DryRunPowerBackend, WritesTheActionItWouldPerformAndSucceeds) {
     std::ostringstream out;
-    DryRunPowerBackend backend(out);
+    DryRunPowerBackend backend(linesInto(out));
     std::ostringstream errors;
-    PowerActions actions(backend, errors);
+    PowerActions actions(backend, linesInto(errors));
     for (const QString name : {"Ausschalten", "Ruhezustand", "Standby", "Reboot", "Abmelden"})
         EXPECT_TRUE(actions.performAction(name).ok);
     EXPECT_EQ(out.str(), "Vespera: dry run: power off\n"

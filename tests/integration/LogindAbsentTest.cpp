@@ -4,6 +4,7 @@
 #include "engine/PowerActions.h"
 #include "platform/linux/LogindPowerBackend.h"
 #include "platform/linux/LogindResumeWatcher.h"
+#include "support/LineCapture.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,7 +19,7 @@ namespace {
 // Every action fails with the reason and nothing waits for a reply that cannot come.
 void expectEveryActionFails(PowerBackend& backend, const QString& errorName) {
     std::ostringstream errors;
-    PowerActions actions(backend, errors);
+    PowerActions actions(backend, linesInto(errors));
     for (const QString name : {"Ausschalten", "Reboot", "Standby", "Ruhezustand", "Abmelden"}) {
         const PowerResult result = actions.performAction(name);
         EXPECT_FALSE(result.ok) << name.toStdString();

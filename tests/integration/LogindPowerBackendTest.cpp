@@ -5,6 +5,7 @@
 #include "engine/PowerActions.h"
 #include "platform/PowerSystem.h"
 #include "platform/linux/LogindPowerBackend.h"
+#include "support/LineCapture.h"
 
 #include <QCoreApplication>
 #include <QProcessEnvironment>
@@ -48,7 +49,7 @@ protected:
     LogindMock mock;
     LogindPowerBackend backend{mock.bus(), QString()};
     std::ostringstream errors;
-    PowerActions actions{backend, errors};
+    PowerActions actions{backend, linesInto(errors)};
 };
 
 TEST_F(LogindPowerBackendTest, EachStoredNameMakesExactlyItsCall) {

@@ -23,6 +23,7 @@
 #include "ui/TMainForm.h"
 #include "ui/TSplashScreen.h"
 #include "ui/Unit2.h"
+#include "support/LineCapture.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -73,8 +74,8 @@ protected:
     std::unique_ptr<IPHelper> interfaces = createIPHelper();
     NetworkMeter networkMeter{*interfaces};
     std::ostringstream powerLog;
-    ScriptedPowerBackend powerBackend{powerLog};
-    PowerActions power{powerBackend, powerLog};
+    ScriptedPowerBackend powerBackend{linesInto(powerLog)};
+    PowerActions power{powerBackend, linesInto(powerLog)};
     // The quick links look for the desktop's tools in a folder of the test's own.
     QString toolFolder = root.path() + "/bin";
     DesktopTools desktopTools{toolEnvironment(toolFolder)};
