@@ -103,7 +103,7 @@ void TMainForm::applyStartupState() {
     showNetworkScale();
     fillInterfaceList();
     applyStartupHints();
-    Timer3->start();
+    Timer1->start();
     Trackbar1->setValue(state_.cpuThreshold);
     TrackBar2->setValue(state_.netThreshold);
     startMinimizedAction_->setChecked(settings_.startminimized);
@@ -220,12 +220,9 @@ void TMainForm::setupTimers() {
     };
     Timer1 = timer("Timer1", 1000);
     Timer2 = timer("Timer2", 1000);
-    Timer3 = timer("Timer3", 1000);
     Timer4 = timer("Timer4", 100);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     connect(Timer2, &QTimer::timeout, this, &TMainForm::Timer2Timer);
-    connect(Timer3, &QTimer::timeout, this, &TMainForm::Timer3Timer);
-    Timer1->start();
     connect(Timer4, &QTimer::timeout, this, &TMainForm::Timer4Timer);
     Timer4->start();
 

@@ -197,7 +197,7 @@ private:
     void TrackBar2Change();
     void Timer1Timer();
     void Timer2Timer();
-    void Timer3Timer();
+    void sampleNetwork();
     void ComboBox2Change();
     void Button3Click();
     void selectProcessorMethod(int method);
@@ -366,7 +366,6 @@ private:
     QSystemTrayIcon* tray_ = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
-    QTimer* Timer3 = nullptr;
     QTimer* Timer4 = nullptr;
     std::unique_ptr<TCountDownForm> countdown_;
     TCommandForm* commandForm_ = nullptr;

@@ -20,18 +20,20 @@
 
 namespace vespera {
 
-// The sampling timers keep running through their handlers: nothing in them lets the event loop run, so
-// they cannot re-enter, and restarting a timer every second costs more than the sample. A hidden
-// window's gauges wait: showing it brings them up to date (showGauges).
+// One timer samples the processor and then the network, waking the program once for both. It keeps
+// running through its handler: nothing in it lets the event loop run, so it cannot re-enter, and
+// restarting a timer every second costs more than the sample. A hidden window's gauges wait: showing it
+// brings them up to date (showGauges).
 void TMainForm::Timer1Timer() {
     const int load = context_.cpuSampling->SampleCpuLoad(state_, settings_);
     if (isVisible())
         Progressbar1_new->showValue(load);
     if (!CheckBox2->isChecked())
         statusText_->clear();
+    sampleNetwork();
 }
 
-void TMainForm::Timer3Timer() {
+void TMainForm::sampleNetwork() {
     try {
         context_.networkMeter->RefreshInterfaces(false);
         state_.netLoad = context_.networkMeter->NetLoad();
