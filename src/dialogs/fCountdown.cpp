@@ -143,9 +143,13 @@ void TCountDownForm::showCountdown() {
         activateWindow();
 }
 
+// A closed countdown gives back its native window and the full-screen picture behind it (megabytes on
+// a large screen), which it would otherwise hold all day; the next countdown makes them again.
 void TCountDownForm::closeCountdown() {
-    if (isVisible())
-        hide();
+    if (!isVisible())
+        return;
+    hide();
+    destroy();
 }
 
 void TCountDownForm::hideEvent(QHideEvent* event) {
