@@ -144,12 +144,19 @@ void TCountDownForm::showCountdown() {
 }
 
 // A closed countdown gives back its native window and the full-screen picture behind it (megabytes on
-// a large screen), which it would otherwise hold all day; the next countdown makes them again.
+// a large screen), which it would otherwise hold all day; the next countdown makes them again. That
+// waits for the event loop: the close may come from within an event of that very window.
 void TCountDownForm::closeCountdown() {
     if (!isVisible())
         return;
     hide();
-    destroy();
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!isVisible())
+                destroy();
+        },
+        Qt::QueuedConnection);
 }
 
 void TCountDownForm::hideEvent(QHideEvent* event) {

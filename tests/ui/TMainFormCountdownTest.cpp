@@ -37,6 +37,7 @@ TEST_F(TMainFormCountdownTest, TheTickShowsNumbersAndClosesTheWindow) {
         EXPECT_EQ(countdown()->isShowing(), c.showing);
         EXPECT_EQ(countdown()->numeral(), c.numeral);
         EXPECT_EQ(countdown()->findChild<QTimer*>("EscapePoll")->isActive(), c.showing);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         EXPECT_EQ(countdown()->windowHandle() != nullptr, c.showing) << "a closed one keeps no window";
     }
 }
